@@ -1,0 +1,283 @@
+#include "app/plavet.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+
+#include "app/arrowbutton.h"
+#include "app/explosion.h"
+#include "app/fonts.h"
+#include "app/layout.h"
+#include "app/selectioncombo.h"
+#include "app/wrappingbutton.h"
+
+namespace {
+
+QString boxName(int box) {
+  static const char* const kNames[sheet::kBoxCount] = {
+      "txtmf", "txtme", "txtmw", "txtma", "txtms", "txtpf", "txtpe",  "txtpw",  "txtpa",
+      "txtps", "txtdf", "txtde", "txtdw", "txtda", "txtds", "txtmpr", "txtppr", "txtepr"};
+  return kNames[box];
+}
+
+QString fromUtf8(std::string_view s) {
+  return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+void showInBox(QWidget* owner, std::string_view text, std::string_view title) {
+  QMessageBox box(owner);
+  box.setIcon(QMessageBox::NoIcon);
+  box.setWindowTitle(title.empty() ? QString(kApplicationName) : fromUtf8(title));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(fromUtf8(text));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
+
+void setChecked(QCheckBox* box, bool checked) {
+  if (box->isChecked() == checked) return;
+  const QSignalBlocker quiet(box);  // a program change is not the user's click
+  box->setChecked(checked);
+}
+
+void showList(QListWidget* list, const skills::SkillList& skills) {
+  const auto items = skills.items();
+  bool same = list->count() == qsizetype(items.size());
+  for (qsizetype i = 0; same && i < list->count(); ++i)
+    same = list->item(int(i))->text() == fromUtf8(items[size_t(i)]);
+  if (same) return;
+  list->clear();
+  for (std::string_view text : items) list->addItem(fromUtf8(text));
+}
+
+}  // namespace
+
+// Shows the window as it stands before each message, so a box never opens
+// over a stale sheet.
+class Plavet::Messages final : public sheet::MessageSink {
+ public:
+  Messages(Plavet& window, sheet::MessageSink* recorder) : window_(window), recorder_(recorder) {}
+  void show(std::string_view text, std::string_view title) override {
+    window_.render();
+    if (recorder_)
+      recorder_->show(text, title);
+    else
+      showInBox(&window_, text, title);
+  }
+
+ private:
+  Plavet& window_;
+  sheet::MessageSink* recorder_;
+};
+
+Plavet::Plavet(sheet::MessageSink* messages, QWidget* parent)
+    : QWidget(parent),
+      messages_(std::make_unique<Messages>(*this, messages)),
+      planner_(*messages_) {
+  setWindowTitle("Plavet Program v1.33");
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(layout::px(layout::kWidthTwips), layout::px(layout::kHeightTwips));
+  setFont(windowFont());
+  buildControls();
+  wireControls();
+  setTabOrder();
+  Form_Load();
+  boxes_[0]->setFocus();
+}
+
+Plavet::~Plavet() = default;
+
+void Plavet::buildControls() {
+  using layout::Kind;
+  for (const layout::Control& c : layout::controls()) {
+    QWidget* w = nullptr;
+    switch (c.kind) {
+      case Kind::Label: {
+        auto* label = new QLabel(c.caption, this);
+        label->setAlignment((c.style & layout::Centred)        ? Qt::AlignHCenter | Qt::AlignTop
+                            : (c.style & layout::RightAligned) ? Qt::AlignRight | Qt::AlignTop
+                                                               : Qt::AlignLeft | Qt::AlignTop);
+        w = label;
+        break;
+      }
+      case Kind::NumberBox: {
+        auto* box = new QLineEdit(c.caption, this);
+        box->setReadOnly(true);  // only the planner writes the numbers
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->setTextMargins(0, 0, 0, 0);
+        w = box;
+        break;
+      }
+      case Kind::Combo:
+        w = new SelectionCombo(c.name == "cmbrace" ? layout::raceNames() : layout::classNames(),
+                               this);
+        break;
+      case Kind::Button:
+        w = new QPushButton(c.caption, this);
+        break;
+      case Kind::WrappingButton:
+        w = new WrappingButton(c.caption, this);
+        break;
+      case Kind::Arrow: {
+        auto* arrow = new ArrowButton(
+            c.name.endsWith('u') ? ArrowButton::Pointing::Up : ArrowButton::Pointing::Down, this);
+        arrow->setToolTip(
+            tr("%1: a left press moves 1 point, a right press 10.").arg(c.accessible));
+        w = arrow;
+        break;
+      }
+      case Kind::List:
+        w = new QListWidget(this);
+        break;
+      case Kind::Check:
+        w = new QCheckBox(c.caption, this);
+        w->setStyleSheet("QCheckBox { spacing: 3px; }");  // the captions fit their boxes
+        break;
+    }
+    w->setObjectName(c.name);
+    w->setGeometry(c.geometry());
+    if (c.style & (layout::Bold | layout::Large))
+      w->setFont(
+          windowFont(c.style & layout::Large ? 12 : kBaseFontPoints, c.style & layout::Bold));
+    w->setAccessibleName(c.accessible.isEmpty() ? c.caption : c.accessible);
+  }
+}
+
+void Plavet::wireControls() {
+  for (int b = 0; b < sheet::kBoxCount; ++b) boxes_[b] = findChild<QLineEdit*>(boxName(b));
+
+  const std::array<QString, 3> comboNames = {"cmbrace", "cmbfc", "cmbsc"};
+  for (int s = 0; s < 3; ++s) {
+    selections_[s] = findChild<SelectionCombo*>(comboNames[s]);
+    connect(selections_[s], &QComboBox::editTextChanged, this, [this, s](const QString& text) {
+      planner_.setSelectionText(sheet::Selection(s), text.toStdString());
+    });
+  }
+
+  auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
+  connect(button("cmdstrt"), &QPushButton::clicked, this, &Plavet::cmdstrt_Click);
+  connect(button("cmdmulti"), &QPushButton::clicked, this, &Plavet::cmdmulti_Click);
+  connect(button("cmdshsk"), &QPushButton::clicked, this, &Plavet::cmdshsk_Click);
+  connect(button("cmdhelp"), &QPushButton::clicked, this, &Plavet::cmdhelp_Click);
+
+  const std::array<QString, 3> spellNames = {"chkBless", "chkShield", "chkEndure"};
+  for (int s = 0; s < 3; ++s) spells_[s] = findChild<QCheckBox*>(spellNames[s]);
+  connect(spells_[0], &QCheckBox::clicked, this, &Plavet::chkBless_Click);
+  connect(spells_[1], &QCheckBox::clicked, this, &Plavet::chkShield_Click);
+  connect(spells_[2], &QCheckBox::clicked, this, &Plavet::chkEndure_Click);
+
+  // `clicked` is the user's toggle only; the planner's own changes are shown
+  // with signals blocked.
+  const std::array<QString, 4> bonusNames = {"chkPBonus1", "chkPBonus2", "chkMBonus1",
+                                             "chkMBonus2"};
+  for (int b = 0; b < 4; ++b) {
+    bonuses_[b] = findChild<QCheckBox*>(bonusNames[b]);
+    connect(bonuses_[b], &QCheckBox::clicked, this, [this, b] { bonusClicked(sheet::Bonus(b)); });
+  }
+
+  for (int v = 0; v < skills::kValueCount; ++v) {
+    const QString name = boxName(v).replace(0, 3, "cmd");  // "txtmf" -> "cmdmf"
+    for (auto direction : {sheet::Direction::Raise, sheet::Direction::Lower}) {
+      auto* arrow =
+          findChild<ArrowButton*>(name + (direction == sheet::Direction::Raise ? 'u' : 'd'));
+      connect(arrow, &ArrowButton::mouseDown, this, [this, v, direction](int code) {
+        arrowMouseDown(skills::Value(v), direction, code);
+      });
+    }
+  }
+
+  firstClassList_ = findChild<QListWidget*>("fclstskill");
+  secondClassList_ = findChild<QListWidget*>("sclstskill");
+}
+
+void Plavet::setTabOrder() {
+  const auto& order = layout::tabOrder();
+  for (size_t i = 0; i + 1 < order.size(); ++i)
+    QWidget::setTabOrder(findChild<QWidget*>(order[i]), findChild<QWidget*>(order[i + 1]));
+}
+
+void Plavet::render() {
+  for (int b = 0; b < sheet::kBoxCount; ++b) {
+    const QString text = QString::fromStdString(planner_.text(sheet::Box(b)));
+    if (boxes_[b]->text() != text) boxes_[b]->setText(text);
+  }
+  for (int s = 0; s < 3; ++s) {
+    SelectionCombo* combo = selections_[s];
+    const QString text = QString::fromStdString(planner_.selectionText(sheet::Selection(s)));
+    if (combo->currentText() != text) {
+      const QSignalBlocker quiet(combo);
+      if (text.isEmpty()) combo->setCurrentIndex(-1);
+      combo->setEditText(text);
+    }
+    combo->setLocked(planner_.selectionsLocked());
+  }
+  for (int s = 0; s < 3; ++s) setChecked(spells_[s], planner_.isChecked(sheet::Spell(s)));
+  for (int b = 0; b < 4; ++b) setChecked(bonuses_[b], planner_.isChecked(sheet::Bonus(b)));
+  showList(firstClassList_, planner_.firstClassSkills());
+  showList(secondClassList_, planner_.secondClassSkills());
+}
+
+void Plavet::Form_Load() {
+  planner_.load();
+  render();
+}
+
+void Plavet::cmdstrt_Click() {
+  planner_.startReset();
+  render();
+}
+
+void Plavet::cmdmulti_Click() {
+  planner_.multiClass();
+  render();
+}
+
+void Plavet::cmdshsk_Click() {
+  planner_.showSkills();
+  render();
+}
+
+void Plavet::cmdhelp_Click() {
+  if (!help_) help_ = std::make_unique<Explosion>();
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+void Plavet::chkBless_Click() {
+  spellClicked(sheet::Spell::Bless);
+}
+void Plavet::chkShield_Click() {
+  spellClicked(sheet::Spell::Shield);
+}
+void Plavet::chkEndure_Click() {
+  spellClicked(sheet::Spell::Endure);
+}
+
+void Plavet::spellClicked(sheet::Spell spell) {
+  planner_.toggleSpell(spell, spells_[int(spell)]->isChecked());
+  render();
+}
+
+void Plavet::bonusClicked(sheet::Bonus bonus) {
+  planner_.toggleBonus(bonus, bonuses_[int(bonus)]->isChecked());
+  render();
+}
+
+void Plavet::arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode) {
+  planner_.pressArrow(value, direction, std::int16_t(buttonCode));
+  render();
+}
+
+void Plavet::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(Qt::black, 1));
+  for (const layout::Rule& r : layout::rules())
+    painter.drawLine(layout::px(r.x1), layout::px(r.y1), layout::px(r.x2), layout::px(r.y2));
+}

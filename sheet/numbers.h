@@ -1,0 +1,27 @@
+// How the numbers of the element sheet are written into their boxes and read
+// back. The conversions never depend on the user's locale.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace sheet {
+
+// A whole number plainly ("15", "-7"); any other with at most 15 significant
+// digits, trailing zeros dropped ("15.6666666666667").
+std::string formatNumber(double value);
+
+// The number a box's text stands for; text that is not a number reads as 0.
+double parseNumber(std::string_view text);
+
+// What a box holds after `value` has been written into it and read back:
+// the value rounded to the 15 significant digits its text keeps.
+double written(double value);
+
+// A box read as a 16-bit or 32-bit integer: rounded to the nearest whole
+// number, a tie to the even one, and held within the integer's range.
+std::int16_t toInt16(double value);
+std::int32_t toInt32(double value);
+
+}  // namespace sheet
