@@ -15,10 +15,10 @@ struct Need {
     return {value, static_cast<std::int16_t>(minimum)};
   }
 };
-constexpr Need MFire{Value::MFire}, MEarth{Value::MEarth}, MWater{Value::MWater},
-    MAir{Value::MAir}, MSpirit{Value::MSpirit};
-constexpr Need PFire{Value::PFire}, PEarth{Value::PEarth}, PWater{Value::PWater},
-    PAir{Value::PAir}, PSpirit{Value::PSpirit};
+constexpr Need MFire{Value::MFire}, MEarth{Value::MEarth}, MWater{Value::MWater}, MAir{Value::MAir},
+    MSpirit{Value::MSpirit};
+constexpr Need PFire{Value::PFire}, PEarth{Value::PEarth}, PWater{Value::PWater}, PAir{Value::PAir},
+    PSpirit{Value::PSpirit};
 
 template <class... Requirements>
 constexpr SkillRow row(std::string_view text, Requirements... needs) {
@@ -27,6 +27,7 @@ constexpr SkillRow row(std::string_view text, Requirements... needs) {
 }
 
 // ---- The first-class copy -------------------------------------------------
+// clang-format off
 
 // Anti-Paladin
 constexpr std::array kAntiPaladin = {
@@ -532,6 +533,8 @@ constexpr std::array kWarrior = {
     row("Conditioning II (60 PWater/60 PAir)", PWater >= 60, PAir >= 60),
 };
 
+// clang-format on
+
 // ---- The second-class copy ------------------------------------------------
 // The same rows, but for six texts written differently and two Anti-Paladin
 // rows in the other order.
@@ -558,8 +561,7 @@ constexpr auto kAntiPaladin2 = swapped(kAntiPaladin, 19, 20);
 constexpr auto kChaosCleric2 =
     retexted(kChaosCleric, {{35, "Heal Serious (60 MWater/60 MAir/ 40 MSpirit)"}});
 constexpr auto kDruid2 = retexted(kDruid, {{25, "Control Weather (35 MWater/35 MAir)"}});
-constexpr auto kMagicUser2 =
-    retexted(kMagicUser, {{23, "Locate Object (55 MEarth/55 MSpirit)"}});
+constexpr auto kMagicUser2 = retexted(kMagicUser, {{23, "Locate Object (55 MEarth/55 MSpirit)"}});
 constexpr auto kOrderCleric2 =
     retexted(kOrderCleric, {{35, "Heal Critical (80 MWater/80 MAir/60 MSpirit)"}});
 constexpr auto kWarrior2 = retexted(kWarrior, {{8, "Weapon Mastery (55 PFire/55 PSpirit)"},
