@@ -150,6 +150,11 @@ class WindowTest : public QObject {
     }
   }
 
+  void checkboxCaptionsFit() {
+    for (QCheckBox* box : window_->findChildren<QCheckBox*>())
+      QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->objectName()));
+  }
+
   void numberBoxesAreReadOnlyAndRightAligned() {
     for (QLineEdit* box : window_->findChildren<QLineEdit*>()) {
       if (box->objectName().startsWith("txt")) {
@@ -273,6 +278,69 @@ class WindowTest : public QObject {
     QVERIFY(shield->isChecked());
     QCOMPARE(boxText("txtdf"), QString("25"));
     QCOMPARE(boxText("txtdw"), QString("10"));
+  }
+
+  QStringList listed(const char* name) {
+    QStringList items;
+    auto* list = find<QListWidget>(name);
+    for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+    return items;
+  }
+
+  // The road of a typical use, through the real controls.
+  void aDwarfDruidMultiClassesIntoWarrior() {
+    choose("Dwarf", "Druid", "Warrior");
+    click("cmdstrt");
+    press("cmdmfu", Qt::RightButton);
+    for (int i = 0; i < 3; ++i) press("cmdmwu", Qt::RightButton);
+    click("cmdshsk");
+    const QStringList druid = {"Create Water (25 MWater)", "Cure Light (0 MWater)",
+                               "Detect Poison (25 MWater)", "Remove Poison (30 MWater)",
+                               "Waterwalk (25 MWater)"};
+    QCOMPARE(listed("fclstskill"), druid);
+    QVERIFY(listed("sclstskill").isEmpty());
+
+    click("cmdmulti");
+    QCOMPARE(recorder_.shown.back().text, std::string("You have now multied! Woo!"));
+    QCOMPARE(boxText("txtmf"), QString("20"));  // 15 + trunc(10 / 2)
+    QCOMPARE(boxText("txtmw"), QString("15"));
+    QCOMPARE(boxText("txtmpr"), QString("190"));  // 260 halved, plus the Warrior's 60
+    QCOMPARE(listed("fclstskill"), druid);
+    QCOMPARE(listed("sclstskill"), QStringList{"Focus"});
+
+    for (int i = 0; i < 4; ++i) press("cmdpeu", Qt::RightButton);
+    click("cmdshsk");
+    QCOMPARE(listed("sclstskill"),
+             (QStringList{"Ambidexterity (30 PEarth)", "Bash (35 PEarth)", "Block (35 PEarth)",
+                          "Disarm (30 PEarth)", "Focus", "Guard (40 PEarth)"}));
+    QCOMPARE(listed("fclstskill"), QStringList{"Cure Light (0 MWater)"});
+
+    click("cmdstrt");  // reset empties both lists
+    QVERIFY(listed("fclstskill").isEmpty());
+    QVERIFY(listed("sclstskill").isEmpty());
+  }
+
+  void aBonusBoxPutBackStaysUsable() {
+    choose("AR", "Bard", "Bard");
+    click("cmdstrt");
+    for (int i = 0; i < 19; ++i) press("cmdmfu", Qt::RightButton);
+    QCOMPARE(boxText("txtmf"), QString("200"));
+    recorder_.shown.clear();
+    auto* bonus = find<QCheckBox>("chkMBonus1");
+    QTest::mouseClick(bonus, Qt::LeftButton);
+    QCOMPARE(recorder_.shown.size(), size_t(1));
+    QCOMPARE(recorder_.shown[0].title, std::string());  // the program's own name is shown
+    QVERIFY(!bonus->isChecked());
+    QCOMPARE(boxText("txtmf"), QString("200"));
+    press("cmdmfd", Qt::RightButton);
+    QTest::mouseClick(bonus, Qt::LeftButton);
+    QVERIFY(bonus->isChecked());
+    QCOMPARE(boxText("txtmf"), QString("195"));
+    QCOMPARE(boxText("txtme"), QString("15"));
+    QCOMPARE(boxText("txtpe"), QString("10"));
+    QTest::keyClick(bonus, Qt::Key_Space);  // the keyboard toggles it too
+    QVERIFY(!bonus->isChecked());
+    QCOMPARE(boxText("txtmf"), QString("190"));
   }
 
   void numbersUseADotInAnyLocale() {
