@@ -59,26 +59,17 @@ inline constexpr std::array<Pools, 16> kStartingPools = {{
     {"Warrior", 120, 300, 180},
 }};
 
-// What multi-classing adds to the halved pools, by second class: half of the
-// class's starting pools.
-inline constexpr std::array<Pools, 16> kSecondClassTopUps = {{
-    {"Anti-Paladin", 60, 150, 90},
-    {"Artificer", 120, 120, 60},
-    {"Barbarian", 60, 150, 90},
-    {"Bard", 120, 120, 60},
-    {"Chaos Cleric", 150, 60, 90},
-    {"Druid", 150, 60, 90},
-    {"Magic User", 150, 60, 90},
-    {"Monk (Autumn)", 150, 90, 60},
-    {"Monk (Spring)", 150, 90, 60},
-    {"Monk (Summer)", 150, 90, 60},
-    {"Monk (Winter)", 150, 90, 60},
-    {"Order Cleric", 150, 60, 90},
-    {"Paladin", 60, 150, 90},
-    {"Ranger", 60, 150, 90},
-    {"Thief", 60, 150, 90},
-    {"Warrior", 60, 150, 90},
-}};
+// What multi-classing adds to the halved pools, by second class: exactly half
+// of what the class starts a plavet with.
+inline constexpr std::array<Pools, 16> kSecondClassTopUps = [] {
+  std::array<Pools, 16> topUps = kStartingPools;
+  for (Pools& row : topUps) {
+    row.magic /= 2;
+    row.physical /= 2;
+    row.either /= 2;
+  }
+  return topUps;
+}();
 
 // The first row whose name equals `text`, or nullptr.
 constexpr const RaceBonus* findRace(std::string_view text) {

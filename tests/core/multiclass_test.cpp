@@ -63,6 +63,27 @@ INSTANTIATE_TEST_SUITE_P(SecondClasses, Pools,
                            return caseName(info.index, info.param.secondClass);
                          });
 
+TEST_F(PlannerTest, EverySecondClassTopsUpItsOwnAmounts) {
+  const std::vector<std::tuple<const char*, double, double, double>> topUps = {
+      {"Anti-Paladin", 60, 150, 90},  {"Artificer", 120, 120, 60},
+      {"Barbarian", 60, 150, 90},     {"Bard", 120, 120, 60},
+      {"Chaos Cleric", 150, 60, 90},  {"Druid", 150, 60, 90},
+      {"Magic User", 150, 60, 90},    {"Monk (Autumn)", 150, 90, 60},
+      {"Monk (Spring)", 150, 90, 60}, {"Monk (Summer)", 150, 90, 60},
+      {"Monk (Winter)", 150, 90, 60}, {"Order Cleric", 150, 60, 90},
+      {"Paladin", 60, 150, 90},       {"Ranger", 60, 150, 90},
+      {"Thief", 60, 150, 90},         {"Warrior", 60, 150, 90}};
+  for (const auto& [cls, magic, physical, either] : topUps) {
+    start("Shade", "Bard", cls);
+    put({{Box::mpr, 1}, {Box::ppr, 1}, {Box::epr, 1}});
+    planner.multiClass();
+    EXPECT_EQ(at(Box::mpr), magic) << cls;
+    EXPECT_EQ(at(Box::ppr), physical) << cls;
+    EXPECT_EQ(at(Box::epr), either) << cls;
+    planner.startReset();
+  }
+}
+
 struct RaceStep {
   const char* race;
   Box box;
