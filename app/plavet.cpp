@@ -205,7 +205,14 @@ void Plavet::setTabOrder() {
 void Plavet::render() {
   for (int b = 0; b < sheet::kBoxCount; ++b) {
     const QString text = QString::fromStdString(planner_.text(sheet::Box(b)));
-    if (boxes_[b]->text() != text) boxes_[b]->setText(text);
+    if (boxes_[b]->text() == text) continue;
+    boxes_[b]->setText(text);
+    // A D value too long for its box shows its leading digits, and all of
+    // them when the pointer rests on it.
+    boxes_[b]->setCursorPosition(0);
+    const bool clipped =
+        boxes_[b]->fontMetrics().horizontalAdvance(text) > boxes_[b]->contentsRect().width() - 4;
+    boxes_[b]->setToolTip(clipped ? text : QString());
   }
   for (int s = 0; s < 3; ++s) {
     SelectionCombo* combo = selections_[s];
