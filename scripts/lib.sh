@@ -12,7 +12,14 @@ PLAVET_PACKAGES=(
 )
 
 as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "Installing packages needs root: run this script as root, or install sudo." >&2
+    return 1
+  fi
 }
 
 # Installs the named packages that are not installed yet; does nothing (and
