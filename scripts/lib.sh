@@ -9,6 +9,8 @@ PLAVET_PACKAGES=(
   qt6-base-dev              # Qt 6 Widgets and Qt Test
   libgtest-dev              # GoogleTest for the core
   fonts-liberation2         # a sans serif with the widths the window was drawn for
+  desktop-file-utils        # desktop-file-validate: the tests check the menu entry
+  appstream                 # appstreamcli: the tests check the metainfo
 )
 
 as_root() {
