@@ -12,6 +12,7 @@ PLAVET_PACKAGES=(
   libqt6svg6                # draws the program's SVG icon on its windows
   desktop-file-utils        # desktop-file-validate: the tests check the menu entry
   appstream                 # appstreamcli: the tests check the metainfo
+  dpkg-dev file             # cpack's .deb: file finds the binary, dpkg-shlibdeps its libraries
 )
 
 as_root() {
