@@ -1,10 +1,11 @@
 #include <QApplication>
 
+#include "app/identity.h"
 #include "app/plavet.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(kApplicationName);
+  introduceToDesktop();
   Plavet window;
   window.show();
   return QApplication::exec();  // ends when the last window closes

@@ -9,6 +9,10 @@ PLAVET_PACKAGES=(
   qt6-base-dev              # Qt 6 Widgets and Qt Test
   libgtest-dev              # GoogleTest for the core
   fonts-liberation2         # a sans serif with the widths the window was drawn for
+  libqt6svg6                # draws the program's SVG icon on its windows
+  desktop-file-utils        # desktop-file-validate: the tests check the menu entry
+  appstream                 # appstreamcli: the tests check the metainfo
+  dpkg-dev file             # cpack's .deb: file finds the binary, dpkg-shlibdeps its libraries
 )
 
 as_root() {
