@@ -9,7 +9,6 @@ PLAVET_PACKAGES=(
   qt6-base-dev              # Qt 6 Widgets and Qt Test
   libgtest-dev              # GoogleTest for the core
   fonts-liberation2         # a sans serif with the widths the window was drawn for
-  valgrind                  # the memory check of the window's long run
 )
 
 as_root() {
