@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/arrowbutton.h"
+#include "app/checkboxstyle.h"
 #include "app/explosion.h"
 #include "app/fonts.h"
 #include "app/layout.h"
@@ -95,6 +96,8 @@ Plavet::~Plavet() = default;
 
 void Plavet::buildControls() {
   using layout::Kind;
+  auto* checkBoxStyle = new CheckBoxStyle;
+  checkBoxStyle->setParent(this);  // a widget does not own the style it is given
   for (const layout::Control& c : layout::controls()) {
     QWidget* w = nullptr;
     switch (c.kind) {
@@ -137,7 +140,7 @@ void Plavet::buildControls() {
         break;
       case Kind::Check:
         w = new QCheckBox(c.caption, this);
-        w->setStyleSheet("QCheckBox { spacing: 3px; }");  // the captions fit their boxes
+        w->setStyle(checkBoxStyle);  // the captions fit their boxes
         break;
     }
     w->setObjectName(c.name);
