@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -150,9 +151,17 @@ class WindowTest : public QObject {
     }
   }
 
+  // The caption's room is what the box leaves beside its indicator.
   void checkboxCaptionsFit() {
-    for (QCheckBox* box : window_->findChildren<QCheckBox*>())
-      QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->objectName()));
+    for (QCheckBox* box : window_->findChildren<QCheckBox*>()) {
+      QStyleOptionButton option;
+      option.initFrom(box);
+      option.text = box->text();
+      const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+      QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) <= room.width(),
+               qPrintable(box->objectName()));
+      QVERIFY(room.right() < box->width());
+    }
   }
 
   void numberBoxesAreReadOnlyAndRightAligned() {
