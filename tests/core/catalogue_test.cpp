@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <regex>
 #include <set>
+#include <sstream>
 
 #include "skills/catalogue.h"
 #include "skills/skilllist.h"
@@ -59,31 +59,33 @@ const std::vector<std::tuple<std::string, int, std::string>> kSecondCopyTexts = 
 };
 
 // "(55 MEarth/MSpirit)": a part without a number takes the one before it; a
-// minimum of 0 asks for nothing; the closing bracket may be missing.
+// minimum of 0 asks for nothing; the closing bracket may be missing; element
+// names are read in any case ("Mair").
 std::optional<Needs> needsNamedBy(const std::string& text) {
   const auto open = text.find('(');
   if (open == std::string::npos) return Needs{};
   std::string inner = text.substr(open + 1);
   if (!inner.empty() && inner.back() == ')') inner.pop_back();
-  static const std::regex part(R"(^\s*(\d+)?\s*([MP])(fire|earth|water|air|spirit)\s*$)",
-                               std::regex::icase);
-  static const std::map<std::string, int> element = {
+  static const std::map<std::string, int> kElement = {
       {"fire", 0}, {"earth", 1}, {"water", 2}, {"air", 3}, {"spirit", 4}};
   Needs needs;
   int minimum = -1;
-  std::size_t from = 0;
-  while (from <= inner.size()) {
-    const std::size_t slash = std::min(inner.find('/', from), inner.size());
-    std::smatch m;
-    const std::string piece = inner.substr(from, slash - from);
-    if (!std::regex_match(piece, m, part)) return std::nullopt;
-    if (m[1].matched) minimum = std::stoi(m[1]);
-    if (minimum < 0) return std::nullopt;
-    std::string word = m[3];
-    std::transform(word.begin(), word.end(), word.begin(), ::tolower);
-    const int kind = (m[2] == "P" || m[2] == "p") ? 5 : 0;
-    if (minimum > 0) needs.insert({Value(kind + element.at(word)), minimum});
-    from = slash + 1;
+  std::istringstream parts(inner);
+  for (std::string part; std::getline(parts, part, '/');) {
+    std::size_t at = part.find_first_not_of(' ');
+    if (at == std::string::npos) return std::nullopt;
+    if (std::isdigit(static_cast<unsigned char>(part[at]))) {
+      std::size_t used = 0;
+      minimum = std::stoi(part.substr(at), &used);
+      at = part.find_first_not_of(' ', at + used);
+    }
+    if (minimum < 0 || at == std::string::npos) return std::nullopt;
+    std::string word = part.substr(at + 1);
+    while (!word.empty() && word.back() == ' ') word.pop_back();
+    for (char& c : word) c = char(std::tolower(static_cast<unsigned char>(c)));
+    const char kind = char(std::toupper(static_cast<unsigned char>(part[at])));
+    if ((kind != 'M' && kind != 'P') || !kElement.count(word)) return std::nullopt;
+    if (minimum > 0) needs.insert({Value((kind == 'P' ? 5 : 0) + kElement.at(word)), minimum});
   }
   return needs;
 }
