@@ -9,7 +9,7 @@ inline constexpr double kBaseFontPoints = 8.25;
 
 inline QFont windowFont(double pointSize = kBaseFontPoints, bool bold = false) {
   QFont font;
-  font.setFamilies({"Liberation Sans", "Arimo", "Arial", "DejaVu Sans"});
+  font.setFamily("Liberation Sans");
   font.setPointSizeF(pointSize);
   font.setBold(bold);
   font.setLetterSpacing(QFont::PercentageSpacing, 97);

@@ -5,7 +5,7 @@
 
 #include <QIcon>
 
-// The icon theme's icon for the program, or else the drawing built into it.
+// The program's icon, as built into it.
 QIcon programIcon();
 
 // Names the running application and gives its windows the icon; call once,

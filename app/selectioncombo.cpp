@@ -5,7 +5,7 @@
 #include <QWheelEvent>
 
 SelectionCombo::SelectionCombo(const QStringList& items, QWidget* parent) : QComboBox(parent) {
-  setEditable(true);
+  setLineEdit(new QLineEdit(this));      // editable, without building the drop-down list yet
   setInsertPolicy(QComboBox::NoInsert);  // typed text never becomes an item
   setMaxVisibleItems(16);
   addItems(items);

@@ -13,6 +13,7 @@
 
 #include "app/fonts.h"
 #else
+#include "app/identity.h"
 #include "app/plavet.h"
 #endif
 
@@ -42,7 +43,7 @@ int main(int argc, char* argv[]) {
   QLabel caption("Plavet Program v1.33", &window);
 #endif
 #else
-  QApplication::setApplicationName(kApplicationName);
+  introduceToDesktop();  // as the program's own main() does
   Plavet window;
 #endif
   QuitWhenPainted quitter;

@@ -233,6 +233,22 @@ class WindowTest : public QObject {
     QCOMPARE(boxText("txtmpr"), QString("0"));
   }
 
+  // Picking from the drop-down list works while unlocked, and not while locked.
+  void dropDownListsPickUntilLocked() {
+    auto* race = find<SelectionCombo>("cmbrace");
+    race->showPopup();
+    QVERIFY(race->view()->isVisible());
+    race->view()->setCurrentIndex(race->model()->index(1, 0));
+    QTest::keyClick(race->view(), Qt::Key_Return);
+    QCOMPARE(race->currentText(), QString("AR"));
+    choose("Dwarf", "Druid", "Warrior");
+    click("cmdstrt");
+    race->showPopup();
+    QVERIFY(!race->view()->isVisible());
+    QTest::keyClick(race, Qt::Key_Down);
+    QCOMPARE(race->currentText(), QString("Dwarf"));
+  }
+
   void typedTextIsKeptAsTyped() {
     choose("dwarf", "Druid", "Warrior");
     QCOMPARE(find<QComboBox>("cmbrace")->currentText(), QString("dwarf"));
