@@ -1,6 +1,7 @@
 #include "app/plavet.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +37,7 @@ void showInBox(QWidget* owner, std::string_view text, std::string_view title) {
   box.setTextFormat(Qt::PlainText);
   box.setText(fromUtf8(text));
   box.setStandardButtons(QMessageBox::Ok);
+  box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, whatever the desktop's theme
   box.exec();
 }
 
