@@ -7,7 +7,11 @@
 namespace sheet {
 namespace {
 constexpr double kRightStep = 10;
-constexpr double kRightRaiseLimit = kMaxValue - kRightStep;  // a 10-step may end at 200
+
+// A left press moves one point, a right press ten; any other button nothing.
+double stepOf(std::int16_t button) {
+  return button == kLeftButton ? 1 : button == kRightButton ? kRightStep : 0;
+}
 }  // namespace
 
 void Planner::pressArrow(skills::Value value, Direction direction, std::int16_t button) {
@@ -18,39 +22,30 @@ void Planner::pressArrow(skills::Value value, Direction direction, std::int16_t 
     lower(boxOf(value), kindPool, button);
 }
 
+// The values and pools are whole numbers, so one rule serves both buttons:
+// a left raise stops at 200, a right raise above 190 (a 10-step may end at
+// 200, but 191 to 199 only take single steps), and a pool pays a step only
+// if it holds all of it.
 void Planner::raise(Box value, Box kindPool, std::int16_t button) {
   Whoops();
-  if (button == kLeftButton && s_.started) {
-    if (get(value) >= kMaxValue) {
-      say(text::kMaxedOut, text::kOops);
-      return;
-    }
-    if (get(kindPool) > 0 || get(Box::epr) > 0) {
-      set(value, get(value) + 1);
-      if (get(kindPool) > 0)
-        set(kindPool, get(kindPool) - 1);
-      else if (get(kindPool) == 0 && get(Box::epr) > 0)
-        set(Box::epr, get(Box::epr) - 1);
-    } else {
-      say(text::kNoMorePoints, text::kUhOh);
-    }
-  } else if (button == kRightButton && s_.started) {
-    if (get(value) > kRightRaiseLimit) {
+  const double step = stepOf(button);
+  if (step > 0 && s_.started) {
+    if (get(value) > kMaxValue - step) {
       say(text::kMaxedOut, text::kOops);
       return;
     }
     // A kind pool's last 1 to 9 points join the Either pool before a 10-step.
-    if (get(kindPool) > 0 && get(kindPool) < kRightStep) {
+    if (step == kRightStep && get(kindPool) > 0 && get(kindPool) < kRightStep) {
       const std::int16_t remainder = toInt16(get(kindPool));
       set(kindPool, 0);
       set(Box::epr, get(Box::epr) + remainder);
     }
-    if (get(kindPool) >= kRightStep || get(Box::epr) >= kRightStep) {
-      set(value, get(value) + kRightStep);
-      if (get(kindPool) >= kRightStep)
-        set(kindPool, get(kindPool) - kRightStep);
-      else if (get(kindPool) == 0 && get(Box::epr) >= kRightStep)
-        set(Box::epr, get(Box::epr) - kRightStep);
+    if (get(kindPool) >= step || get(Box::epr) >= step) {
+      set(value, get(value) + step);
+      if (get(kindPool) >= step)
+        set(kindPool, get(kindPool) - step);
+      else if (get(kindPool) == 0 && get(Box::epr) >= step)
+        set(Box::epr, get(Box::epr) - step);
     } else {
       say(text::kNoMorePoints, text::kUhOh);
     }
@@ -60,8 +55,8 @@ void Planner::raise(Box value, Box kindPool, std::int16_t button) {
 
 void Planner::lower(Box value, Box kindPool, std::int16_t button) {
   Whoops();
-  const double step = button == kLeftButton ? 1 : kRightStep;
-  if ((button == kLeftButton || button == kRightButton) && s_.started) {
+  const double step = stepOf(button);
+  if (step > 0 && s_.started) {
     if (get(value) >= step) {  // a whole step or nothing
       set(value, get(value) - step);
       set(kindPool, get(kindPool) + step);
