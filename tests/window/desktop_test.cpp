@@ -11,13 +11,9 @@
 #include "app/explosion.h"
 #include "app/identity.h"
 #include "app/plavet.h"
+#include "recorder.h"
 
 namespace {
-
-class Silent : public sheet::MessageSink {
- public:
-  void show(std::string_view, std::string_view) override {}
-};
 
 QAccessibleInterface* accessible(QObject* object) {
   QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
@@ -36,7 +32,7 @@ class DesktopTest : public QObject {
   Q_OBJECT
 
  private:
-  Silent silent_;
+  Recorder silent_;  // nothing here expects a message
   std::unique_ptr<Plavet> window_;
 
   QWidget* control(const QString& name) {

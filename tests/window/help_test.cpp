@@ -11,14 +11,9 @@
 
 #include "app/explosion.h"
 #include "app/plavet.h"
+#include "recorder.h"
 
 namespace {
-
-class Recorder : public sheet::MessageSink {
- public:
-  void show(std::string_view text, std::string_view) override { shown.emplace_back(text); }
-  std::vector<std::string> shown;
-};
 
 // Written out here on its own, so that a slip in the program's copy shows.
 const QString kHelpText = QStringLiteral(

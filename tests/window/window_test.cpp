@@ -14,22 +14,7 @@
 #include "app/explosion.h"
 #include "app/plavet.h"
 #include "app/selectioncombo.h"
-
-namespace {
-
-struct Shown {
-  std::string text, title;
-};
-
-class Recorder : public sheet::MessageSink {
- public:
-  void show(std::string_view text, std::string_view title) override {
-    shown.push_back({std::string(text), std::string(title)});
-  }
-  std::vector<Shown> shown;
-};
-
-}  // namespace
+#include "recorder.h"
 
 class WindowTest : public QObject {
   Q_OBJECT
