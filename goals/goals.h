@@ -1,0 +1,80 @@
+// Skill goals: the best plavet for the skills a player wants.
+//
+// A plan is played with left presses only: start, check the clan-town boxes,
+// raise values, multi-class, raise values again. It meets its goals when every
+// first-class goal is listed by multi-classing and every second-class goal by
+// "Show Current Skills" at the end; the best plan leaves the most points in
+// the three pools. Goals that can't all be met are taken in their order, each
+// kept when it can be met with those kept before it.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "goals/solver.h"
+#include "sheet/planner.h"
+#include "skills/catalogue.h"
+
+namespace goals {
+
+// A skill asked for: a row of skills::rowsOf(class, copy), the first class for
+// the first-class copy and the second class for the second-class copy.
+struct Goal {
+  skills::Copy copy = skills::Copy::FirstClass;
+  int row = 0;
+  bool operator==(const Goal&) const = default;
+};
+
+struct Problem {
+  std::string race, firstClass, secondClass;  // names from their lists
+  int magicBonus = 0, physicalBonus = 0;      // clan-town boxes checked, 0 to 2 each
+  std::vector<Goal> goals;                    // in the player's order
+};
+
+// So many left presses on a value's raise arrow, and where their points come from.
+struct Raise {
+  skills::Value value;
+  int presses = 0;
+  int fromKindPool = 0;
+  int fromEither = 0;
+};
+
+struct Dropped {
+  Goal goal;
+  std::string reason;  // in the player's words
+};
+
+struct Plan {
+  skills::ElementValues started{};      // after the start and the clan-town boxes
+  skills::ElementValues beforeMulti{};  // when multi-classing
+  skills::ElementValues afterMulti{};   // right after it
+  skills::ElementValues final{};
+  PoolPoints startPools, poolsBeforeMulti, poolsAfterMulti, finalPools;
+  std::vector<Raise> beforeMultiRaises, afterMultiRaises;  // in the order played
+  int pointsLeft = 0;
+  std::vector<Goal> kept;
+  std::vector<Dropped> dropped;  // in the goals' order
+};
+
+// The problem is not one of the lists' races, classes, box counts or rows.
+struct BadProblem : std::invalid_argument {
+  using std::invalid_argument::invalid_argument;
+};
+
+// The best plan for the goals that can be met, taken in their order.
+Plan plan(const Problem& problem);
+
+// The catalogue row a goal stands for. Throws BadProblem for a row that isn't one.
+const skills::SkillRow& rowOf(const Problem& problem, const Goal& goal);
+
+// Plays a plan through a planner as a player would: selects, starts (after
+// resetting a started plavet), checks the boxes, presses, multi-classes,
+// presses again and shows the current skills. The planner's messages go to
+// its sink.
+void play(const Problem& problem, const Plan& plan, sheet::Planner& planner);
+
+// "M Fire", "P Spirit": a value as the player reads it.
+std::string valueName(skills::Value value);
+
+}  // namespace goals
