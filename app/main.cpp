@@ -1,9 +1,11 @@
 #include <QApplication>
 
 #include "app/identity.h"
+#include "app/plancommand.h"
 #include "app/plavet.h"
 
 int main(int argc, char* argv[]) {
+  if (isPlanCommand(argc, argv)) return runPlanCommand(argc, argv);  // no window, no display
   QApplication app(argc, argv);
   introduceToDesktop();
   Plavet window;
