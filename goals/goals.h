@@ -42,7 +42,7 @@ struct Raise {
 
 struct Dropped {
   Goal goal;
-  std::string reason;  // in the player's words
+  std::string reason;  // in the player's words, told against all the goals kept
 };
 
 struct Plan {

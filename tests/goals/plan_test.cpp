@@ -139,6 +139,7 @@ TEST(Plan, PlaysThroughThePlannerForEveryRaceAndClassPair) {
                                     std::to_string(p.physicalBonus) + ", " +
                                     std::to_string(goalCount) + " goals";
         const goals::Plan plan = goals::plan(p);
+        ASSERT_EQ(plan.kept.size() + plan.dropped.size(), p.goals.size()) << problem;
 
         testing_support::Recorder recorder;
         sheet::Planner planner(recorder);
