@@ -4,7 +4,9 @@
 #include <cctype>
 #include <iomanip>
 #include <iostream>
+#include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string_view>
 
@@ -72,9 +74,10 @@ template <class Names>
 std::string_view known(std::string_view text, const Names& names, const std::string& what) {
   for (std::string_view name : names)
     if (name == text) return name;
-  std::string why = "\"" + std::string(text) + "\" is not " + what;
-  if (auto near = nearest(text, names)) why += "; did you mean \"" + std::string(*near) + "\"?";
-  throw BadArguments{why};
+  std::ostringstream why;
+  why << '"' << text << "\" is not " << what;
+  if (auto near = nearest(text, names)) why << "; did you mean \"" << *near << "\"?";
+  throw BadArguments{why.str()};
 }
 
 // ---- Reading the arguments -------------------------------------------------
@@ -97,10 +100,34 @@ int boxCount(const std::string& option, const std::string& text) {
   return text[0] - '0';
 }
 
-Request parse(const std::vector<std::string>& args) {
-  Request r;
-  std::optional<std::string> race, first, second;
-  std::vector<std::pair<skills::Copy, std::string>> asked;
+// The goal a skill option names, among the rows of its class and copy.
+goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string& text) {
+  const bool firstCopy = copy == skills::Copy::FirstClass;
+  const std::string& className = firstCopy ? p.firstClass : p.secondClass;
+  const std::vector<std::string_view> texts = skillTexts(className, copy);
+  const std::string what =
+      "a skill of " + className + (firstCopy ? " as first" : " as second") + " class";
+  const auto otherCopy = firstCopy ? skills::Copy::SecondClass : skills::Copy::FirstClass;
+  if (std::find(texts.begin(), texts.end(), text) == texts.end() &&
+      std::ranges::count(skillTexts(firstCopy ? p.secondClass : p.firstClass, otherCopy), text))
+    throw BadArguments{"\"" + text + "\" is not " + what + "; give it with " +
+                       (firstCopy ? "--second-skill" : "--first-skill")};
+  const std::string_view found = known(text, texts, what);
+  return {copy, static_cast<int>(std::find(texts.begin(), texts.end(), found) - texts.begin())};
+}
+
+// The options as given, "--name value" or "--name=value"; a later one wins.
+struct Options {
+  std::map<std::string, std::string> last;
+  std::vector<std::pair<skills::Copy, std::string>> skills;  // in their order
+  bool json = false, help = false;
+};
+
+Options readOptions(const std::vector<std::string>& args) {
+  static const std::set<std::string> kWithValue = {
+      "--race",           "--first",       "--second",      "--magic-bonus",
+      "--physical-bonus", "--first-skill", "--second-skill"};
+  Options o;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string option = args[i];
     std::optional<std::string> value;
@@ -109,51 +136,38 @@ Request parse(const std::vector<std::string>& args) {
       option.resize(eq);
     }
     if ((option == "--json" || option == "--help") && !value) {
-      (option == "--json" ? r.json : r.help) = true;
+      (option == "--json" ? o.json : o.help) = true;
       continue;
     }
-    const bool known = option == "--race" || option == "--first" || option == "--second" ||
-                       option == "--magic-bonus" || option == "--physical-bonus" ||
-                       option == "--first-skill" || option == "--second-skill";
-    if (!known) throw BadArguments{"unknown argument \"" + args[i] + "\"", true};
-    if (!value) {
-      if (i + 1 == args.size()) throw BadArguments{option + " needs a value", true};
-      value = args[++i];
-    }
-    if (option == "--race") race = value;
-    if (option == "--first") first = value;
-    if (option == "--second") second = value;
-    if (option == "--magic-bonus") r.problem.magicBonus = boxCount(option, *value);
-    if (option == "--physical-bonus") r.problem.physicalBonus = boxCount(option, *value);
-    if (option == "--first-skill") asked.emplace_back(skills::Copy::FirstClass, *value);
-    if (option == "--second-skill") asked.emplace_back(skills::Copy::SecondClass, *value);
+    if (!kWithValue.contains(option))
+      throw BadArguments{"unknown argument \"" + args[i] + "\"", true};
+    if (!value && i + 1 == args.size()) throw BadArguments{option + " needs a value", true};
+    if (!value) value = args[++i];
+    if (option == "--first-skill" || option == "--second-skill")
+      o.skills.emplace_back(
+          option == "--first-skill" ? skills::Copy::FirstClass : skills::Copy::SecondClass, *value);
+    else
+      o.last[option] = *value;
   }
-  if (r.help) return r;
-  for (auto [option, given] :
-       {std::pair{"--race", &race}, {"--first", &first}, {"--second", &second}})
-    if (!*given) throw BadArguments{std::string(option) + " is missing", true};
+  return o;
+}
 
+Request parse(const std::vector<std::string>& args) {
+  Options o = readOptions(args);
+  Request r{{}, o.json, o.help};
+  if (r.help) return r;
+  for (const char* option : {"--race", "--first", "--second"})
+    if (!o.last.contains(option)) throw BadArguments{std::string(option) + " is missing", true};
   std::vector<std::string_view> races;
   for (const sheet::RaceBonus& row : sheet::kRaceBonuses) races.push_back(row.race);
-  r.problem.race = known(*race, races, "a race");
-  r.problem.firstClass = known(*first, skills::kClassNames, "a class");
-  r.problem.secondClass = known(*second, skills::kClassNames, "a class");
-  for (const auto& [copy, text] : asked) {
-    const bool firstCopy = copy == skills::Copy::FirstClass;
-    const std::string& className = firstCopy ? r.problem.firstClass : r.problem.secondClass;
-    const std::vector<std::string_view> texts = skillTexts(className, copy);
-    const std::string what =
-        "a skill of " + className + (firstCopy ? " as first" : " as second") + " class";
-    const auto otherCopy = firstCopy ? skills::Copy::SecondClass : skills::Copy::FirstClass;
-    if (std::find(texts.begin(), texts.end(), text) == texts.end() &&
-        std::ranges::count(
-            skillTexts(firstCopy ? r.problem.secondClass : r.problem.firstClass, otherCopy), text))
-      throw BadArguments{"\"" + text + "\" is not " + what + "; give it with " +
-                         (firstCopy ? "--second-skill" : "--first-skill")};
-    const std::string_view found = known(text, texts, what);
-    const auto row = std::find(texts.begin(), texts.end(), found) - texts.begin();
-    r.problem.goals.push_back({copy, static_cast<int>(row)});
-  }
+  r.problem.race = known(o.last["--race"], races, "a race");
+  r.problem.firstClass = known(o.last["--first"], skills::kClassNames, "a class");
+  r.problem.secondClass = known(o.last["--second"], skills::kClassNames, "a class");
+  for (auto [option, boxes] : {std::pair{"--magic-bonus", &r.problem.magicBonus},
+                               {"--physical-bonus", &r.problem.physicalBonus}})
+    if (o.last.contains(option)) *boxes = boxCount(option, o.last[option]);
+  for (const auto& [copy, text] : o.skills)
+    r.problem.goals.push_back(goalOf(r.problem, copy, text));
   return r;
 }
 
@@ -200,7 +214,7 @@ std::string json(const goals::PoolPoints& p) {
 
 std::string json(const goals::Problem& problem, const goals::Goal& goal,
                  const std::string* reason = nullptr) {
-  std::string out = "{\"class\": \"" + std::string(className(goal.copy)) +
+  std::string out = std::string("{\"class\": \"") + className(goal.copy) +
                     "\", \"skill\": " + jsonString(goals::rowOf(problem, goal).text);
   if (reason) out += ", \"reason\": " + jsonString(*reason);
   return out + "}";
