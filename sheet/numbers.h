@@ -24,4 +24,13 @@ double written(double value);
 std::int16_t toInt16(double value);
 std::int32_t toInt32(double value);
 
+// The same writing and reading without floating-point std::to_chars and
+// std::from_chars, which some standard libraries lack (the WebAssembly
+// build's): there the two functions above are these. Here so that tests can
+// hold both paths to the same texts.
+namespace portable {
+std::string formatNumber(double value);
+double parseNumber(std::string_view text);
+}  // namespace portable
+
 }  // namespace sheet

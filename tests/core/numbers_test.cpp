@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <locale>
+#include <string>
 
+#include "number_cases.h"
 #include "sheet/numbers.h"
 
 namespace {
@@ -74,6 +78,32 @@ TEST(Numbers, WritingIgnoresTheUsersLocale) {
   EXPECT_EQ(formatNumber(47.0 / 3.0), "15.6666666666667");
   EXPECT_EQ(sheet::parseNumber("15.5"), 15.5);
   std::locale::global(before);
+}
+
+// ---- The portable path writes and reads what the standard library does ----
+
+void expectBothPathsAgree(double value) {
+  if (::testing::Test::HasFailure()) return;  // one wrong number tells enough
+  const std::string text = formatNumber(value);
+  ASSERT_EQ(sheet::portable::formatNumber(value), text)
+      << "value with bits " << std::bit_cast<std::uint64_t>(value);
+  ASSERT_TRUE(number_cases::same(sheet::portable::parseNumber(text), sheet::parseNumber(text)))
+      << text;
+}
+
+TEST(PortableNumbers, WriteEveryDValueAsTheStandardLibraryDoes) {
+  number_cases::dValues(expectBothPathsAgree);
+}
+
+TEST(PortableNumbers, WriteAnyDoubleAsTheStandardLibraryDoes) {
+  number_cases::anyDoubles(expectBothPathsAgree, 200000);
+}
+
+TEST(PortableNumbers, ReadAnyTextAsTheStandardLibraryDoes) {
+  for (const std::string& text : number_cases::texts())
+    EXPECT_TRUE(number_cases::same(sheet::portable::parseNumber(text), sheet::parseNumber(text)))
+        << '"' << text << "\" reads as " << sheet::parseNumber(text) << " but portably as "
+        << sheet::portable::parseNumber(text);
 }
 
 }  // namespace
