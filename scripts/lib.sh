@@ -15,6 +15,11 @@ PLAVET_PACKAGES=(
   dpkg-dev file             # cpack's .deb: file finds the binary, dpkg-shlibdeps its libraries
 )
 
+# The web page: emscripten compiles the core to WebAssembly; the page's tests
+# run in node (with npm's playwright-core) and Debian's headless Chromium.
+PLAVET_WEB_PACKAGES=(emscripten)
+PLAVET_WEB_TEST_PACKAGES=(chromium)
+
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then
     "$@"
@@ -47,4 +52,26 @@ build_into() {
   shift
   cmake -S "$PLAVET_ROOT" -B "$dir" -DPLAVET_WERROR=ON "$@" >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# Builds the web page into build-web/plavet/ with emscripten.
+build_web() {
+  local dir="$PLAVET_ROOT/build-web"
+  # emscripten's tools look for Debian's node modules, which another node
+  # (as from nodesource) does not search by itself.
+  export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+  emcmake cmake -S "$PLAVET_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=MinSizeRel -DPLAVET_WERROR=ON \
+    -DPLAVET_BUILD_APP=OFF -DPLAVET_BUILD_TESTS=OFF >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# node and npm, then the npm packages of web/package-lock.json, reinstalled
+# only when the lock file is newer than what is installed.
+ensure_web_test_modules() {
+  command -v node >/dev/null && command -v npm >/dev/null || ensure_packages nodejs npm
+  local web="$PLAVET_ROOT/web"
+  if [ ! -e "$web/node_modules/.package-lock.json" ] ||
+    [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; then
+    npm ci --prefix "$web" --no-audit --no-fund --loglevel=error
+  fi
 }

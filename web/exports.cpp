@@ -1,0 +1,74 @@
+#include "web/exports.h"
+
+#include <string>
+
+#include "sheet/numbers.h"
+#include "web/session.h"
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten/em_macros.h>
+#define PLAVET_EXPORT EMSCRIPTEN_KEEPALIVE
+#else
+#define PLAVET_EXPORT
+#endif
+
+namespace {
+
+// The text handed out last; it lives until the next call.
+std::string& handedOut() {
+  static std::string text;
+  return text;
+}
+
+const char* handOut(std::string text) {
+  if (text.empty()) return nullptr;
+  handedOut() = std::move(text);
+  return handedOut().c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+PLAVET_EXPORT web::Session* plavet_open() {
+  return new web::Session;
+}
+
+PLAVET_EXPORT void plavet_close(web::Session* session) {
+  delete session;
+}
+
+PLAVET_EXPORT const char* plavet_click(web::Session* session, const char* button) {
+  return handOut(session->click(button));
+}
+
+PLAVET_EXPORT const char* plavet_mouse_down(web::Session* session, const char* arrow,
+                                            int buttonCode) {
+  return handOut(session->mouseDown(arrow, buttonCode));
+}
+
+PLAVET_EXPORT const char* plavet_check(web::Session* session, const char* box, int checked) {
+  return handOut(session->check(box, checked != 0));
+}
+
+PLAVET_EXPORT const char* plavet_type(web::Session* session, const char* combo, const char* text,
+                                      std::size_t length) {
+  return handOut(session->type(combo, std::string_view(text, length)));
+}
+
+PLAVET_EXPORT const char* plavet_state(web::Session* session) {
+  return handOut(session->state());
+}
+
+PLAVET_EXPORT const char* plavet_choices() {
+  return handOut(web::Session::choices());
+}
+
+PLAVET_EXPORT const char* plavet_format_number(double value) {
+  return handOut(sheet::formatNumber(value));
+}
+
+PLAVET_EXPORT double plavet_parse_number(const char* text, std::size_t length) {
+  return sheet::parseNumber(std::string_view(text, length));
+}
+}

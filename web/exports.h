@@ -1,0 +1,30 @@
+// The planner core as the page's script calls it: plain C functions over a
+// Session. Texts come in as bytes with their length and go out as JSON,
+// owned by the session until its next call.
+#pragma once
+
+#include <cstddef>
+
+namespace web {
+class Session;
+}
+
+extern "C" {
+web::Session* plavet_open();  // a fresh plavet, as the page opens
+void plavet_close(web::Session* session);
+
+// One user event each (see Session); a null pointer when the name is none of
+// the controls of that kind.
+const char* plavet_click(web::Session* session, const char* button);
+const char* plavet_mouse_down(web::Session* session, const char* arrow, int buttonCode);
+const char* plavet_check(web::Session* session, const char* box, int checked);
+const char* plavet_type(web::Session* session, const char* combo, const char* text,
+                        std::size_t length);
+const char* plavet_state(web::Session* session);
+const char* plavet_choices();  // the items each combo box offers
+
+// How the core writes and reads the numbers of its boxes, so that tests can
+// hold the WebAssembly build to the texts of the native one.
+const char* plavet_format_number(double value);
+double plavet_parse_number(const char* text, std::size_t length);
+}

@@ -1,0 +1,283 @@
+// The page in headless Chromium: the window's layout and keyboard order,
+// a typical use, every refusal with its title, the arrows' mouse buttons,
+// the lists' order, the help panel, and how fast and where it loads.
+"use strict";
+
+const assert = require("node:assert/strict");
+const fs = require("node:fs");
+const http = require("node:http");
+const path = require("node:path");
+const { test, before, after } = require("node:test");
+const { site, loadCore, windowLayout, launchBrowser, openPage, Driver } = require("./support");
+
+const px = (twips) => Math.trunc(twips / 15);
+const TEXTS = {
+  selectFirst: ["Rededovi Program v1.33",
+    "You must select a race, a class, and a class to multi to before planning a plavet."],
+  ready: ["Ready!", "The Element List is ready to be used."],
+  resetting: ["YAY!", "Resetting your plavet selections."],
+  noPointsToTakeOut: ["Oops!", "You have no points to take out!"],
+  maxedOut: ["Oops!", "You're maxed out in that element!"],
+  noMorePoints: ["UH OH!", "You have no more points to study in that element!"],
+  bonusOver200: ["PlavetProgram", "Because I'm lazy and don't want to fix it, you can't add a bonus unless you don't go over 200, which right now, you're going to. Remove a few points and add the bonus in."],
+  bonusUnder0: ["PlavetProgram", "Because I'm lazy and don't want to fix it, you can't add a bonus unless you don't go under 0, which right now, you're going to. Add a few points and then take the bonus out."],
+  notStarted: ["PlavetProgram", "You haven't started your set-up yet. Select a Class, Multi-Class, and Race before you multi."],
+  alreadyMultied: ["PlavetProgram", "You already have multied!"],
+  multied: ["Raar!", "You have now multied! Woo!"],
+};
+const message = ([title, text]) => ({ title, text });
+
+let browser, core, layout;
+before(async () => {
+  [browser, core] = await Promise.all([launchBrowser(), loadCore()]);
+  layout = windowLayout();
+});
+after(() => browser?.close());
+
+async function driver() {
+  return new Driver(await openPage(browser), core);
+}
+async function started(race = "Dwarf", first = "Druid", second = "Warrior") {
+  const d = await driver();
+  await d.choose(race, first, second);
+  await d.click("cmdstrt");
+  return d;
+}
+async function times(count, act) {
+  for (let i = 0; i < count; i++) await act();
+}
+
+test("every control of the window stands where the window has it, as what it is", async () => {
+  const page = await openPage(browser);
+  const shown = await page.evaluate(() => {
+    const origin = document.getElementById("Plavet").getBoundingClientRect();
+    const controls = {};
+    for (const e of document.querySelectorAll("#Plavet [id]")) {
+      const r = (e.closest(".check") || e).getBoundingClientRect();
+      const style = getComputedStyle(e);
+      controls[e.id] = {
+        place: [r.left - origin.left, r.top - origin.top, r.width, r.height],
+        tag: e.tagName + (e.type === "checkbox" ? ":checkbox" : ""),
+        caption: e.type === "checkbox" ? e.closest(".check").textContent
+          : e.tagName === "INPUT" ? e.value : e.textContent,
+        readOnly: e.readOnly, size: e.size,
+        items: e.list ? Array.from(e.list.options, (o) => o.value) : null,
+        arrow: e.classList.contains("up") ? "5" : e.classList.contains("down") ? "6" : null,
+        align: style.textAlign, weight: Number(style.fontWeight), fontSize: style.fontSize,
+      };
+    }
+    const rules = Array.from(document.querySelectorAll("#Plavet .rule"), (e) => {
+      const r = e.getBoundingClientRect();
+      return [r.left - origin.left, r.top - origin.top, r.right - origin.left - 1, r.bottom - origin.top - 1];
+    });
+    return { size: [origin.width, origin.height], controls, rules };
+  });
+  assert.deepEqual(shown.size, layout.size.map(px));
+  assert.deepEqual(shown.rules, layout.rules.map((r) => r.map(px)));
+  const tags = { label: ["DIV", "LABEL"], number: ["INPUT"], combo: ["INPUT"], button: ["BUTTON"],
+    arrow: ["BUTTON"], list: ["SELECT"], check: ["INPUT:checkbox"] };
+  for (const c of layout.controls) {
+    const e = shown.controls[c.name];
+    assert.ok(e, `no control ${c.name}`);
+    assert.deepEqual(e.place, c.place.map(px), `${c.name} stands elsewhere`);
+    assert.ok(tags[c.kind].includes(e.tag), `${c.name} is a ${e.tag}, not a ${c.kind}`);
+    if (c.kind === "arrow") assert.equal(e.arrow, c.caption, `${c.name} points the wrong way`);
+    else assert.equal(e.caption, c.caption, `${c.name} says something else`);
+    if (c.kind === "number") assert.ok(e.readOnly && e.align === "right", `${c.name} is not a read-only number`);
+    if (c.kind === "combo") assert.deepEqual(e.items, c.name === "cmbrace" ? layout.races : layout.classes);
+    if (c.kind === "list") assert.ok(e.size > 1, `${c.name} is no list box`);
+    if (c.kind === "label") {
+      assert.equal(e.align, c.centred ? "center" : c.rightAligned ? "right" : "start", `${c.name}'s alignment`);
+      assert.equal(e.weight >= 700, c.bold, `${c.name}'s weight`);
+      assert.equal(e.fontSize, c.large ? "16px" : "11px", `${c.name}'s size`); // 12 pt, 8.25 pt
+    }
+  }
+});
+
+test("the keyboard goes through the controls in the window's order, from txtmf", async () => {
+  const page = await openPage(browser);
+  const order = [await page.evaluate(() => document.activeElement.id)];
+  for (let i = 1; i < layout.tabOrder.length; i++) {
+    await page.keyboard.press("Tab");
+    order.push(await page.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(order, layout.tabOrder);
+});
+
+test("a typical use: choose, start, right presses, skills, multi-class, skills again, reset", async () => {
+  const d = await driver();
+  await d.choose("Dwarf", "Druid", "Warrior");
+  let { state } = await d.click("cmdstrt");
+  assert.deepEqual([state.txtmf, state.txtpe, state.txtmpr, state.txtppr, state.txtepr, state.txtdf],
+    ["15", "15", "300", "120", "180", "15"]);
+  state = (await d.press("cmdmfu", "right")).state;
+  assert.deepEqual([state.txtmpr, state.txtmf], ["290", "25"]);
+  await d.press("cmdpfu", "right");
+  await times(3, () => d.press("cmdmwu", "right"));
+  state = (await d.click("cmdshsk")).state;
+  assert.ok(state.fclstskill.length > 1 && state.sclstskill.length === 0);
+  state = (await d.click("cmdmulti")).state;
+  assert.ok(state.sclstskill.length > 0 && state.locked);
+  await d.toggle("chkShield");
+  await d.press("cmdpau", "right");
+  await d.press("cmdpad", "left");
+  await d.click("cmdshsk");
+  state = (await d.click("cmdstrt")).state;
+  assert.ok(Object.keys(state).filter((n) => n.startsWith("txt") && n[3] !== "d").every((n) => state[n] === "0"));
+  assert.deepEqual([state.cmbrace, state.cmbfc, state.cmbsc, state.locked], ["", "", "", false]);
+  assert.deepEqual(d.shownMessages, [TEXTS.ready, TEXTS.multied, TEXTS.resetting].map(message));
+  assert.deepEqual(d.page.errors, []);
+});
+
+// Each refusal, reached as a user reaches it; the driver checks the page
+// against the core at every step, the case checks the last box shown.
+const refusals = {
+  "an arrow before choosing": [TEXTS.selectFirst, async () => {
+    const d = await driver();
+    await d.type("cmbrace", "Dwarf");
+    await d.press("cmdmfu");
+    return d;
+  }],
+  "a left lower at 0": [TEXTS.noPointsToTakeOut, async () => {
+    const d = await started();
+    await d.press("cmdmwd");
+    return d;
+  }],
+  "a left raise at 200": [TEXTS.maxedOut, async () => {
+    const d = await started();
+    await times(18, () => d.press("cmdmfu", "right"));
+    await times(6, () => d.press("cmdmfu"));
+    return d;
+  }],
+  "a raise with both pools empty": [TEXTS.noMorePoints, async () => {
+    const d = await started();
+    await times(20, () => d.press("cmdpwu", "right"));
+    await times(10, () => d.press("cmdpau", "right"));
+    await d.press("cmdpsu", "right");
+    await d.press("cmdpsu");
+    return d;
+  }],
+  "a bonus over 200": [TEXTS.bonusOver200, async () => {
+    const d = await started();
+    await times(18, () => d.press("cmdmeu", "right"));
+    await d.press("cmdmeu");
+    const { state } = await d.toggle("chkMBonus1");
+    assert.equal(state.chkMBonus1, false);
+    return d;
+  }],
+  "a bonus taken out under 0": [TEXTS.bonusUnder0, async () => {
+    const d = await started();
+    await d.toggle("chkMBonus1");
+    await times(5, () => d.press("cmdmwd"));
+    const { state } = await d.toggle("chkMBonus1");
+    assert.equal(state.chkMBonus1, true);
+    return d;
+  }],
+  "multi-classing before a start": [TEXTS.notStarted, async () => {
+    const d = await driver();
+    await d.click("cmdmulti");
+    return d;
+  }],
+  "multi-classing twice": [TEXTS.alreadyMultied, async () => {
+    const d = await started();
+    await d.click("cmdmulti");
+    await d.click("cmdmulti");
+    return d;
+  }],
+};
+
+for (const [name, [expected, play]] of Object.entries(refusals)) {
+  test(`refusal: ${name}`, async () => {
+    const d = await play();
+    assert.deepEqual(d.shownMessages.at(-1), message(expected));
+  });
+}
+
+test("a right press moves ten points without a context menu; middle presses and keys move none", async () => {
+  const d = await started();
+  await d.page.evaluate(() => {
+    window.menus = [];
+    window.addEventListener("contextmenu", (e) => window.menus.push(e.defaultPrevented));
+  });
+  const { state } = await d.press("cmdmau", "right");
+  assert.equal(state.txtma, "10");
+  await d.press("cmdmad", "right");
+  await d.press("cmdmad", "right"); // refused: a box opens over the arrow
+  assert.deepEqual(d.shownMessages.at(-1), message(TEXTS.noPointsToTakeOut));
+  const menus = await d.page.evaluate(() => window.menus);
+  assert.ok(menus.length >= 2 && menus.every(Boolean), `context menus: ${menus}`);
+
+  const before = d.mirror.state();
+  await d.press("cmdmau", "middle");
+  await d.page.focus("#cmdmau");
+  await d.page.keyboard.press("Space");
+  await d.page.keyboard.press("Enter");
+  await d.expect({ messages: [], state: before });
+});
+
+test("skill lists show their items in ascending order", async () => {
+  const d = await started("Human", "Magic User", "Druid");
+  for (const arrow of ["cmdmfu", "cmdmeu", "cmdmwu", "cmdmau", "cmdmsu"]) await times(5, () => d.press(arrow, "right"));
+  await d.click("cmdmulti");
+  const lists = await d.page.evaluate(() =>
+    ["fclstskill", "sclstskill"].map((id) => Array.from(document.getElementById(id).options, (o) => o.text)));
+  for (const items of lists) {
+    assert.ok(items.length > 10);
+    assert.deepEqual(items, [...items].sort());
+  }
+});
+
+test("the help text is the window's, in a panel that leaves the page usable", async () => {
+  const d = await driver();
+  await d.page.click("#cmdhelp");
+  await d.page.click("#cmdhelp");
+  assert.equal(await d.page.locator("dialog#Explosion[open]").count(), 1);
+  assert.equal(await d.page.textContent("#lbldescription"), layout.help);
+  assert.equal(await d.page.evaluate(() => document.getElementById("Explosion").matches(":modal")), false);
+  await d.choose("Ogier", "Bard", "Thief");
+  await d.click("cmdstrt"); // the page works with the help open
+  await d.page.click("#Explosion .close");
+  assert.equal(await d.page.locator("dialog#Explosion[open]").count(), 0);
+  await d.page.click("#cmdhelp");
+  assert.equal(await d.page.locator("dialog#Explosion[open]").count(), 1);
+});
+
+test("the page is ready for use in under 300 ms from disk", async () => {
+  const times = [];
+  for (let i = 0; i < 5; i++) {
+    const context = await browser.newContext(); // nothing cached
+    const page = await context.newPage();
+    await page.goto("file://" + path.join(site, "index.html"));
+    await page.waitForSelector("html[data-ready]");
+    times.push(await page.evaluate(() => performance.getEntriesByName("plavet-ready")[0].startTime));
+    await context.close();
+  }
+  times.sort((a, b) => a - b);
+  console.log(`ready after ${times.map((t) => t.toFixed(0)).join(", ")} ms`);
+  assert.ok(times[2] < 300, `median ${times[2]} ms`);
+});
+
+test("the page works from a static web host, and the folder is under 600 KB", async () => {
+  const files = fs.readdirSync(site);
+  const bytes = files.reduce((sum, f) => sum + fs.statSync(path.join(site, f)).size, 0);
+  console.log(`${files.length} files, ${bytes} bytes`);
+  assert.ok(bytes < 600 * 1024);
+
+  const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript" };
+  const server = http.createServer((request, response) => {
+    const file = path.join(site, path.basename(new URL(request.url, "http://x").pathname) || "index.html");
+    if (!fs.existsSync(file)) return response.writeHead(404).end();
+    response.writeHead(200, { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  try {
+    const page = await openPage(browser, `http://127.0.0.1:${server.address().port}/`);
+    const d = new Driver(page, core);
+    await d.choose("Shade", "Thief", "Ranger");
+    await d.click("cmdstrt");
+    assert.deepEqual(d.shownMessages, [message(TEXTS.ready)]);
+  } finally {
+    server.close();
+  }
+});

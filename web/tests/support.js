@@ -1,0 +1,145 @@
+// Shared by the page's tests: where the builds are, the browser, and a page
+// driven as a user drives it, beside a mirror of the core that hears the
+// same events, so that every answer the page shows can be checked.
+"use strict";
+
+const assert = require("node:assert/strict");
+const { execFileSync } = require("node:child_process");
+const path = require("node:path");
+
+const root = path.resolve(__dirname, "../..");
+// scripts/test says where the builds are; these are its defaults.
+const site = process.env.PLAVET_SITE || path.join(root, "build-web/plavet");
+const tools = process.env.PLAVET_TOOLS || path.join(root, "build/web/tests");
+
+const loadCore = () => require(path.join(site, "plavet.js")).load();
+const tool = (name) => path.join(tools, name);
+
+// The window's own control table, as the Qt window is built from it.
+const windowLayout = () => JSON.parse(execFileSync(tool("web_layout"), { encoding: "utf8" }));
+
+// Headless Chromium from Debian, on a machine without network or display;
+// Playwright gives each launch a fresh profile folder.
+async function launchBrowser() {
+  const { chromium } = require("playwright-core");
+  return chromium.launch({
+    executablePath: process.env.PLAVET_CHROMIUM || "/usr/bin/chromium",
+    args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+      "--disable-component-update", "--disable-sync"],
+  });
+}
+
+const pageUrl = () => "file://" + path.join(site, "index.html");
+
+// Opens the page afresh, in a tab kept for the purpose: a new tab costs a
+// new renderer process, far more than the page itself. `browser` may be a
+// browser context as well.
+async function openPage(browser, url = pageUrl()) {
+  const tabs = (openPage.tabs ??= new Map());
+  let page = tabs.get(browser);
+  if (!page || page.isClosed()) {
+    page = await browser.newPage();
+    page.setDefaultTimeout(5000);
+    page.on("pageerror", (error) => page.errors.push(error));
+    tabs.set(browser, page);
+  }
+  page.errors = [];
+  await page.goto(url);
+  await page.waitForSelector("html[data-ready]");
+  return page;
+}
+
+// Waits until the page has shown a message box, or has done with the event
+// if `box` is false; then tells what it shows: the box and every control
+// that the core's state names.
+function shown(page, names, box) {
+  return page.evaluate(async ({ names, box }) => {
+    const dialog = document.getElementById("message");
+    const area = document.getElementById("Plavet");
+    while (box ? !dialog.open : area.hasAttribute("aria-busy"))
+      await new Promise((resolve) => setTimeout(resolve));
+    const controls = {};
+    for (const name of names) {
+      const e = document.getElementById(name);
+      if (!e) continue;
+      if (e.type === "checkbox") controls[name] = e.checked;
+      else if (e.tagName === "SELECT") controls[name] = Array.from(e.options, (o) => o.text);
+      else controls[name] = e.value;
+    }
+    controls.locked = ["cmbrace", "cmbfc", "cmbsc"].map((n) => document.getElementById(n).readOnly);
+    const message = dialog.open && {
+      title: dialog.querySelector(".title").textContent,
+      text: dialog.querySelector(".text").textContent,
+      modal: dialog.matches(":modal"),
+    };
+    return { message, controls };
+  }, { names, box });
+}
+
+// The part of a core state that the page shows.
+function visible(state) {
+  const { started, startResetToggle, multiClassed, locked, ...controls } = state;
+  return { ...controls, locked: [locked, locked, locked] };
+}
+
+// A page and a mirror core fed the same events. Every act returns the
+// mirror's answer after checking that the page showed it: each message in a
+// modal box with its title and text, over the state of its moment, and then
+// the state after.
+class Driver {
+  constructor(page, core) {
+    this.page = page;
+    this.mirror = core.open();
+    this.shownMessages = []; // {title, text} of every box the page showed
+  }
+
+  async type(combo, text) {
+    await this.page.fill("#" + combo, text);
+    return this.expect(this.mirror.type(combo, text));
+  }
+  async click(button) {
+    await this.page.click("#" + button);
+    return this.expect(this.mirror.click(button));
+  }
+  async press(arrow, button = "left") {
+    const codes = { left: 1, right: 2, middle: 4 };
+    this.places ??= await this.page.evaluate(() => Object.fromEntries(
+      Array.from(document.querySelectorAll(".arrow"), (e) => {
+        const r = e.getBoundingClientRect();
+        return [e.id, [r.x + r.width / 2, r.y + r.height / 2]];
+      })));
+    await this.page.mouse.move(...this.places[arrow]);
+    await this.page.mouse.down({ button });
+    await this.page.mouse.up({ button });
+    return this.expect(this.mirror.mouseDown(arrow, codes[button]));
+  }
+  async toggle(box) {
+    const checked = !this.mirror.state()[box];
+    await this.page.click("#" + box);
+    return this.expect(this.mirror.check(box, checked));
+  }
+  async choose(race, first, second) {
+    await this.type("cmbrace", race);
+    await this.type("cmbfc", first);
+    await this.type("cmbsc", second);
+  }
+
+  async expect(answer) {
+    const names = Object.keys(answer.state);
+    for (const message of answer.messages) {
+      const now = await shown(this.page, names, true);
+      const title = message.title || "PlavetProgram";
+      assert.deepEqual(now.message, { title, text: message.text, modal: true });
+      assert.deepEqual(now.controls, visible(message.state),
+        `the page under "${message.text}" shows the state of that moment`);
+      this.shownMessages.push({ title, text: message.text });
+      await this.page.click("dialog#message button");
+    }
+    const after = await shown(this.page, names, false);
+    assert.equal(after.message, false, "no box left open");
+    assert.deepEqual(after.controls, visible(answer.state));
+    return answer;
+  }
+}
+
+module.exports = { site, tool, loadCore, windowLayout, launchBrowser, openPage, pageUrl, Driver };

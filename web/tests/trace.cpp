@@ -1,0 +1,139 @@
+// Plays the core tests' random runs of user events through the page's C
+// functions, natively, and writes down each event as the page would send it
+// and what the core answered. The differential test plays the same lines
+// through the WebAssembly build and wants the same answers, byte for byte.
+//
+//   web_trace runs COUNT [START]   runs made from start values START, START+1, ...
+//   web_trace numbers              the core's numbers written and read
+//
+// Runs: per run a line "run START", then per event one line for the event
+//   click NAME | mousedown NAME CODE | check NAME 0|1 | type NAME HEXBYTES
+// and one line with the answer's JSON.
+// Numbers: per number "BITS TEXT READ", the number's bits in hex, its text
+// and the bits of what the text reads back as; per text of number_cases
+// "text HEXBYTES READ".
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "events.h"
+#include "number_cases.h"
+#include "web/exports.h"
+#include "web/session.h"
+
+namespace {
+
+using namespace events;
+
+std::string hex(std::string_view bytes) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (char c : bytes) {
+    out += kHex[static_cast<unsigned char>(c) >> 4];
+    out += kHex[static_cast<unsigned char>(c) & 15];
+  }
+  return out;
+}
+
+std::string bits(double value) {
+  char buffer[17];
+  std::snprintf(buffer, sizeof buffer, "%016llx",
+                static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(value)));
+  return buffer;
+}
+
+std::string arrowName(skills::Value value, sheet::Direction direction) {
+  constexpr std::string_view kElements = "fewas";
+  const int v = skills::index(value);
+  return std::string("cmd") + (v < skills::kElementCount ? 'm' : 'p') +
+         kElements[static_cast<std::size_t>(v % skills::kElementCount)] +
+         (direction == sheet::Direction::Raise ? 'u' : 'd');
+}
+
+// Sends the event through the C functions; writes it and the answer down.
+void play(web::Session* session, const Event& event) {
+  constexpr const char* kCombos[] = {"cmbrace", "cmbfc", "cmbsc"};
+  constexpr const char* kSpells[] = {"chkBless", "chkShield", "chkEndure"};
+  constexpr const char* kBonuses[] = {"chkPBonus1", "chkPBonus2", "chkMBonus1", "chkMBonus2"};
+  const sheet::Planner& planner = session->planner();
+  std::string line;
+  const char* answer =
+      std::visit(Overload{
+                     [&](const Type& e) {
+                       const char* name = kCombos[static_cast<int>(e.selection)];
+                       line = std::string("type ") + name + " " + hex(e.text);
+                       return plavet_type(session, name, e.text.data(), e.text.size());
+                     },
+                     [&](const StartReset&) {
+                       line = "click cmdstrt";
+                       return plavet_click(session, "cmdstrt");
+                     },
+                     [&](const MultiClass&) {
+                       line = "click cmdmulti";
+                       return plavet_click(session, "cmdmulti");
+                     },
+                     [&](const ShowSkills&) {
+                       line = "click cmdshsk";
+                       return plavet_click(session, "cmdshsk");
+                     },
+                     [&](const Press& e) {
+                       const std::string name = arrowName(e.value, e.direction);
+                       line = "mousedown " + name + " " + std::to_string(e.button);
+                       return plavet_mouse_down(session, name.c_str(), e.button);
+                     },
+                     [&](const ClickSpell& e) {  // a click toggles the box
+                       const bool checked = !planner.isChecked(e.spell);
+                       line = std::string("check ") + kSpells[static_cast<int>(e.spell)] +
+                              (checked ? " 1" : " 0");
+                       return plavet_check(session, kSpells[static_cast<int>(e.spell)], checked);
+                     },
+                     [&](const ClickBonus& e) {
+                       const bool checked = !planner.isChecked(e.bonus);
+                       line = std::string("check ") + kBonuses[static_cast<int>(e.bonus)] +
+                              (checked ? " 1" : " 0");
+                       return plavet_check(session, kBonuses[static_cast<int>(e.bonus)], checked);
+                     },
+                 },
+                 event);
+  std::printf("%s\n%s\n", line.c_str(), answer ? answer : "");
+}
+
+void runs(long count, std::uint64_t start) {
+  for (long i = 0; i < count; ++i) {
+    const std::uint64_t startValue = start + static_cast<std::uint64_t>(i);
+    RandomChoices choices(startValue);
+    web::Session* session = plavet_open();
+    std::printf("run %llu\n", static_cast<unsigned long long>(startValue));
+    for (const Event& event : makeRun(choices)) play(session, event);
+    plavet_close(session);
+  }
+}
+
+void numbers() {
+  const auto write = [](double value) {
+    const std::string text = sheet::formatNumber(value);
+    std::printf("%s %s %s\n", bits(value).c_str(), text.c_str(),
+                bits(sheet::parseNumber(text)).c_str());
+  };
+  number_cases::dValues(write);
+  number_cases::anyDoubles(write, 20000);
+  for (const std::string& text : number_cases::texts())
+    std::printf("text %s %s\n", hex(text).c_str(), bits(sheet::parseNumber(text)).c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string_view what = argc > 1 ? argv[1] : "";
+  if (what == "runs" && argc > 2) {
+    runs(std::strtol(argv[2], nullptr, 0),
+         argc > 3 ? std::strtoull(argv[3], nullptr, 0) : std::uint64_t{1});
+  } else if (what == "numbers") {
+    numbers();
+  } else {
+    std::fprintf(stderr, "usage: %s runs COUNT [START] | numbers\n", argv[0]);
+    return 2;
+  }
+}
