@@ -1,0 +1,229 @@
+// Plavet codes, version 1. After the frame (see codeframe.h) the payload is:
+//
+//   bytes 0-1    the eleven flags of fields.h, bit 0 of byte 1 the first,
+//                the five high bits zero
+//   bytes 2-4    race, first class, second class: 0 for an empty text, 1 to
+//                9 (race) or 1 to 16 (class) for an item of the list, 255
+//                for a typed text that follows the fixed part
+//   bytes 5-14   M Fire to M Spirit, P Fire to P Spirit, 0 to 200 each
+//   bytes 15-20  the Magic, Physical and Either pools, 16 bits each, high
+//                byte first
+//   then         each typed text in selection order: its length in bytes
+//                (7 bits a byte, low bits first, the high bit saying that
+//                more follow), then its bytes as they are
+//
+// A plavet whose selections are list items is 21 bytes, 42 characters.
+#include <algorithm>
+#include <cmath>
+
+#include "sheet/tables.h"
+#include "store/code.h"
+#include "store/codeframe.h"
+#include "store/derived.h"
+#include "store/fields.h"
+
+namespace store {
+namespace {
+
+using frame::Bytes;
+
+constexpr std::size_t kFixedBytes = 21;
+constexpr std::uint8_t kEmpty = 0;
+constexpr std::uint8_t kTyped = 255;
+constexpr int kFirstValue = 5;
+constexpr int kFirstPool = 15;
+
+constexpr std::array<std::string_view, 3> kSelectionNames = {"the race", "the first class",
+                                                             "the second class"};
+
+// The items of the selection's list, in list order.
+std::vector<std::string_view> listOf(int selection) {
+  if (selection == 0) {
+    std::vector<std::string_view> races;
+    for (const sheet::RaceBonus& row : sheet::kRaceBonuses) races.push_back(row.race);
+    return races;
+  }
+  return {skills::kClassNames.begin(), skills::kClassNames.end()};
+}
+
+std::string valueName(int value) {
+  return std::string(value < skills::kElementCount ? "M " : "P ") +
+         std::string(fields::kElements[value % skills::kElementCount]);
+}
+
+unsigned wholeWithin(double v, double most) {
+  if (!(v > 0)) return 0;
+  return static_cast<unsigned>(std::min(std::nearbyint(v), most));
+}
+
+// ---- Writing ----------------------------------------------------------------
+
+Bytes payloadOf(const sheet::State& s) {
+  Bytes out(kFixedBytes, 0);
+  unsigned flags = 0;
+  for (int f = 0; f < fields::kFlagCount; ++f)
+    if (fields::flag(s, f)) flags |= 1u << f;
+  out[0] = static_cast<std::uint8_t>(flags >> 8);
+  out[1] = static_cast<std::uint8_t>(flags);
+  std::vector<std::string_view> typed;
+  for (int i = 0; i < 3; ++i) {
+    const std::string& text = s.selections[i];
+    const std::vector<std::string_view> items = listOf(i);
+    const auto item = std::find(items.begin(), items.end(), text);
+    if (text.empty()) {
+      out[2 + i] = kEmpty;
+    } else if (item != items.end()) {
+      out[2 + i] = static_cast<std::uint8_t>(1 + (item - items.begin()));
+    } else {
+      out[2 + i] = kTyped;
+      typed.push_back(text);
+    }
+  }
+  for (int v = 0; v < skills::kValueCount; ++v)
+    out[kFirstValue + v] = static_cast<std::uint8_t>(wholeWithin(s.boxes[v], sheet::kMaxValue));
+  for (int p = 0; p < 3; ++p) {
+    const unsigned pool = wholeWithin(s.boxes[static_cast<int>(fields::kPools[p])], kMaxPool);
+    out[kFirstPool + 2 * p] = static_cast<std::uint8_t>(pool >> 8);
+    out[kFirstPool + 2 * p + 1] = static_cast<std::uint8_t>(pool);
+  }
+  for (std::string_view text : typed) {
+    std::size_t n = text.size();
+    do {
+      out.push_back(static_cast<std::uint8_t>((n & 0x7f) | (n > 0x7f ? 0x80 : 0)));
+      n >>= 7;
+    } while (n > 0);
+    out.insert(out.end(), text.begin(), text.end());
+  }
+  return out;
+}
+
+// ---- Reading ------------------------------------------------------------------
+
+// Reads the payload's typed texts in order; knows how long the payload
+// should be even when it is too short to hold them all.
+class Tail {
+ public:
+  explicit Tail(const Bytes& payload) : p_(payload), at_(kFixedBytes) {}
+
+  // The next text, or nothing when the payload ends first (needed() then
+  // tells how long it would have to be at least).
+  std::optional<std::string> text() {
+    std::size_t length = 0;
+    for (int shift = 0;; shift += 7) {
+      if (at_ >= p_.size()) return fail(at_ + 1);
+      const std::uint8_t b = p_[at_++];
+      // No code is long enough for a text of more than 2^28 bytes.
+      if (shift < 28) length |= static_cast<std::size_t>(b & 0x7f) << shift;
+      if (shift >= 28 && (b & 0x7f)) length = kMaxCodeLength;
+      if (!(b & 0x80)) break;
+    }
+    length = std::min(length, kMaxCodeLength);
+    if (length > p_.size() - at_) return fail(at_ + length);
+    std::string s(p_.begin() + static_cast<std::ptrdiff_t>(at_),
+                  p_.begin() + static_cast<std::ptrdiff_t>(at_ + length));
+    at_ += length;
+    return s;
+  }
+  std::size_t at() const { return at_; }
+  std::size_t needed() const { return needed_; }
+
+ private:
+  std::nullopt_t fail(std::size_t needed) {
+    needed_ = needed;
+    return std::nullopt;
+  }
+  const Bytes& p_;
+  std::size_t at_;
+  std::size_t needed_ = 0;
+};
+
+std::string cutShort(std::size_t missing) {
+  return "The plavet code is cut short: at least " + std::to_string(missing) +
+         (missing == 1 ? " character is" : " characters are") + " missing.";
+}
+
+std::string outOfRange(const std::string& what, unsigned value, const std::string& allowed) {
+  return "The plavet code holds a value out of range: " + what + " is " + std::to_string(value) +
+         ", " + allowed + ".";
+}
+
+Loaded decodeVersion1(const frame::Body& body, std::size_t codeLength) {
+  const Bytes& p = body.payload;
+  sheet::State s;
+  Tail tail(p);
+  // How long the payload must be at least, for all that it says it holds.
+  std::size_t needed = kFixedBytes;
+  for (int i = 0; i < 3 && needed <= p.size(); ++i) {
+    if (p[2 + i] != kTyped) continue;
+    if (std::optional<std::string> text = tail.text())
+      s.selections[i] = std::move(*text);
+    else
+      needed = tail.needed();
+  }
+  if (needed > p.size()) return refused(cutShort(frame::sealedLength(1, needed) - codeLength));
+  if (!body.intact)
+    return refused(
+        "The plavet code is damaged: its checksum does not match (a character was changed, "
+        "added or lost).");
+  if (tail.at() < p.size())
+    return refused("The plavet code has " + std::to_string(p.size() - tail.at()) +
+                   " bytes too many at its end.");
+
+  const unsigned flags = (p[0] << 8) | p[1];
+  if (flags >> fields::kFlagCount)
+    return refused("The plavet code holds a value out of range: its flags are " +
+                   std::to_string(flags) + ", of which only the low 11 bits may be set.");
+  for (int f = 0; f < fields::kFlagCount; ++f) fields::flag(s, f) = flags & (1u << f);
+  for (int i = 0; i < 3; ++i) {
+    const unsigned mark = p[2 + i];
+    const std::vector<std::string_view> items = listOf(i);
+    if (mark == kEmpty || mark == kTyped) continue;
+    if (mark > items.size())
+      return refused(
+          outOfRange(std::string(kSelectionNames[i]), mark,
+                     "not 0, an item from 1 to " + std::to_string(items.size()) + " or 255"));
+    s.selections[i] = items[mark - 1];
+  }
+  for (int v = 0; v < skills::kValueCount; ++v) {
+    const unsigned value = p[kFirstValue + v];
+    if (value > sheet::kMaxValue)
+      return refused(outOfRange(valueName(v), value, "not from 0 to 200"));
+    s.boxes[v] = value;
+  }
+  for (int i = 0; i < 3; ++i)
+    s.boxes[static_cast<int>(fields::kPools[i])] =
+        (p[kFirstPool + 2 * i] << 8) | p[kFirstPool + 2 * i + 1];
+  return accepted(withListsRebuilt(std::move(s)));
+}
+
+std::string_view trimmed(std::string_view s) {
+  constexpr std::string_view kSpace = " \t\r\n\v\f";
+  const std::size_t first = s.find_first_not_of(kSpace);
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(kSpace) - first + 1);
+}
+
+}  // namespace
+
+std::string encodeCode(const sheet::State& state) {
+  return frame::seal(kCodeVersion, payloadOf(state));
+}
+
+Loaded decodeCode(std::string_view code) {
+  if (code.size() > kMaxCodeLength)
+    return refused("The plavet code is too long: " + std::to_string(code.size()) +
+                   " characters, a code has at most " + std::to_string(kMaxCodeLength) + ".");
+  code = trimmed(code);
+  const frame::Header header = frame::readHeader(code);
+  if (!header.reason.empty()) return refused(header.reason);
+  if (header.version > kCodeVersion)
+    return refused("This plavet code is of version " + std::to_string(header.version) +
+                   ", newer than this program reads (version " + std::to_string(kCodeVersion) +
+                   "): a newer Plavet Program reads it.");
+  const frame::Body body = frame::readBody(code, header);
+  if (!body.reason.empty()) return refused(body.reason);
+  // One decoder for every version ever handed out; so far there is one.
+  return decodeVersion1(body, code.size());
+}
+
+}  // namespace store

@@ -1,0 +1,106 @@
+// The parts of a plavet that a file or a code holds, with the names a file
+// gives them. The D values are not among them: they follow from the rest.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "sheet/planner.h"
+
+namespace store::fields {
+
+inline constexpr std::array<std::string_view, skills::kElementCount> kElements = {
+    "Fire", "Earth", "Water", "Air", "Spirit"};
+
+// The eleven yes-or-no fields. A code packs them into bits in this order.
+// clang-format off
+enum Flag : std::uint8_t {
+  SelectionsLocked, Started, StartResetToggle, MultiClassed,
+  Bless, Shield, Endure,
+  PBonus1, PBonus2, MBonus1, MBonus2,
+};
+// clang-format on
+inline constexpr int kFlagCount = 11;
+
+inline bool& flag(sheet::State& s, int f) {
+  switch (f) {
+    case SelectionsLocked:
+      return s.selectionsLocked;
+    case Started:
+      return s.started;
+    case StartResetToggle:
+      return s.startResetToggle;
+    case MultiClassed:
+      return s.multiClassed;
+    case Bless:
+      return s.spells[static_cast<int>(sheet::Spell::Bless)];
+    case Shield:
+      return s.spells[static_cast<int>(sheet::Spell::Shield)];
+    case Endure:
+      return s.spells[static_cast<int>(sheet::Spell::Endure)];
+    default:
+      return s.bonuses[f - PBonus1];  // in the order of sheet::Bonus
+  }
+}
+inline bool flag(const sheet::State& s, int f) {
+  return flag(const_cast<sheet::State&>(s), f);
+}
+
+inline constexpr std::array<sheet::Box, 3> kPools = {sheet::Box::mpr, sheet::Box::ppr,
+                                                     sheet::Box::epr};
+
+enum class Kind : std::uint8_t { Text, Flag, Value, Pool, List };
+
+struct Field {
+  std::string_view key;
+  Kind kind;
+  int index;  // the selection, Flag, skills::Value, pool (in kPools) or list
+};
+
+// A file's fields after its format and version, in the order it writes
+// them: the window read from top to bottom.
+// clang-format off
+inline constexpr auto kFileFields = std::to_array<Field>({
+    {"race", Kind::Text, 0},
+    {"firstClass", Kind::Text, 1},
+    {"secondClass", Kind::Text, 2},
+    {"selectionsLocked", Kind::Flag, SelectionsLocked},
+    {"started", Kind::Flag, Started},
+    {"startResetToggle", Kind::Flag, StartResetToggle},
+    {"multiClassed", Kind::Flag, MultiClassed},
+    {"magicPool", Kind::Pool, 0},
+    {"physicalPool", Kind::Pool, 1},
+    {"eitherPool", Kind::Pool, 2},
+    {"mFire", Kind::Value, 0}, {"mEarth", Kind::Value, 1}, {"mWater", Kind::Value, 2},
+    {"mAir", Kind::Value, 3}, {"mSpirit", Kind::Value, 4},
+    {"pFire", Kind::Value, 5}, {"pEarth", Kind::Value, 6}, {"pWater", Kind::Value, 7},
+    {"pAir", Kind::Value, 8}, {"pSpirit", Kind::Value, 9},
+    {"bless", Kind::Flag, Bless},
+    {"shield", Kind::Flag, Shield},
+    {"endure", Kind::Flag, Endure},
+    {"pBonus1", Kind::Flag, PBonus1},
+    {"pBonus2", Kind::Flag, PBonus2},
+    {"mBonus1", Kind::Flag, MBonus1},
+    {"mBonus2", Kind::Flag, MBonus2},
+    {"firstClassSkills", Kind::List, 0},
+    {"secondClassSkills", Kind::List, 1},
+});
+// clang-format on
+
+inline skills::SkillList& list(sheet::State& s, int which) {
+  return which == 0 ? s.firstClassSkills : s.secondClassSkills;
+}
+inline const skills::SkillList& list(const sheet::State& s, int which) {
+  return which == 0 ? s.firstClassSkills : s.secondClassSkills;
+}
+
+// Which copy of the catalogue a list is filled from, and by which selection.
+inline skills::Copy copyOf(int which) {
+  return which == 0 ? skills::Copy::FirstClass : skills::Copy::SecondClass;
+}
+inline int classSelectionOf(int which) {
+  return which + 1;
+}
+
+}  // namespace store::fields

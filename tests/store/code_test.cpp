@@ -1,0 +1,180 @@
+// Plavet codes: samples of every version, their length, typed texts, and a
+// refusal for every way a code can be wrong.
+#include <gtest/gtest.h>
+
+#include "sheet/tables.h"
+#include "store/code.h"
+#include "store/codeframe.h"
+
+namespace {
+
+using sheet::Box;
+using sheet::Selection;
+
+sheet::State planned(std::string race, std::string first, std::string second) {
+  sheet::State s;
+  s.selections = {std::move(race), std::move(first), std::move(second)};
+  return s;
+}
+
+double at(const sheet::State& s, Box b) {
+  return s.boxes[static_cast<int>(b)];
+}
+
+// Codes once handed out must keep working: every version's samples stay.
+TEST(PlavetCode, ReadsTheSamplesOfVersion1) {
+  // A multi-classed Dwarf Druid to Warrior, Endure and one clan-town box on.
+  const store::Loaded dwarf = store::decodeCode("plavet1-Ak8DBhASICAbAjcPAAAKAIsAoAC0obC1dA");
+  ASSERT_TRUE(dwarf.state) << dwarf.reason;
+  const sheet::State& s = *dwarf.state;
+  EXPECT_EQ(s.selections, (std::array<std::string, 3>{"Dwarf", "Druid", "Warrior"}));
+  EXPECT_TRUE(s.started && s.startResetToggle && s.multiClassed && s.selectionsLocked);
+  EXPECT_EQ(s.spells, (std::array<bool, 3>{false, false, true}));
+  EXPECT_EQ(s.bonuses, (std::array<bool, 4>{false, false, true, false}));
+  const double values[] = {18, 32, 32, 27, 2, 55, 15, 0, 0, 10};
+  for (int v = 0; v < 10; ++v) EXPECT_EQ(s.boxes[v], values[v]) << v;
+  EXPECT_EQ(at(s, Box::mpr), 139);
+  EXPECT_EQ(at(s, Box::ppr), 160);
+  EXPECT_EQ(at(s, Box::epr), 180);
+  EXPECT_EQ(at(s, Box::df), 53.3333333333334);  // as delement leaves it, Endure on
+  EXPECT_EQ(s.firstClassSkills.items().size(), 8u);
+  ASSERT_EQ(s.secondClassSkills.items().size(), 1u);
+  EXPECT_EQ(s.secondClassSkills.items()[0], "Focus");
+
+  // Typed texts of any bytes, Bless left checked over a reset.
+  const store::Loaded typed = store::decodeCode(
+      "plavet1-ABD___8AAAAAAAAAAAAAAAAAAAAAFE9naWVyICJ0aGUgdGFsbCIgXG8vGk3Dtm5rIChBdXR1bW4pIOeyvueB"
+      "tSDwn5CJElRhYgloZXJlCmFuZCBOVUwALjGi5hw");
+  ASSERT_TRUE(typed.state) << typed.reason;
+  EXPECT_EQ(typed.state->selections[0], "Ogier \"the tall\" \\o/");
+  EXPECT_EQ(typed.state->selections[1],
+            "M\xc3\xb6nk (Autumn) \xe7\xb2\xbe\xe7\x81\xb5 \xf0\x9f\x90\x89");
+  EXPECT_EQ(typed.state->selections[2], std::string("Tab\there\nand NUL\0.", 18));
+  EXPECT_FALSE(typed.state->started);
+  EXPECT_TRUE(typed.state->spells[0]);
+  EXPECT_EQ(at(*typed.state, Box::ds), 10);
+}
+
+TEST(PlavetCode, FitsAChatLineWhenTheSelectionsAreListItems) {
+  sheet::State s;
+  s.started = s.startResetToggle = s.multiClassed = s.selectionsLocked = true;
+  s.spells = {true, true, true};
+  s.bonuses = {true, true, true, true};
+  for (int v = 0; v < 10; ++v) s.boxes[v] = 200;
+  for (Box pool : {Box::mpr, Box::ppr, Box::epr}) s.boxes[static_cast<int>(pool)] = 65535;
+  for (const sheet::RaceBonus& race : sheet::kRaceBonuses)
+    for (std::string_view first : skills::kClassNames)
+      for (std::string_view second : skills::kClassNames) {
+        s.selections = {std::string(race.race), std::string(first), std::string(second)};
+        const std::string code = store::encodeCode(s);
+        ASSERT_LE(code.size(), 60u) << code;
+        ASSERT_EQ(code.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                         "0123456789-_"),
+                  std::string::npos)
+            << code;
+      }
+}
+
+TEST(PlavetCode, CarriesAnySelectionTextByteForByte) {
+  const std::string texts[] = {"",
+                               "dwarf",
+                               "Dwarf ",
+                               "\xff\xfe\xfd",
+                               std::string("Dwarf\0", 6),
+                               "\xe2\x80\xae"
+                               "fwarD",
+                               std::string(8000, 'A'),
+                               std::string(127, 'x'),
+                               std::string(128, 'y'),
+                               std::string(16384, '\x80')};
+  for (const std::string& text : texts)
+    for (int i = 0; i < 3; ++i) {
+      sheet::State s = planned("Elf", "Bard", "Thief");
+      s.selections[i] = text;
+      const store::Loaded back = store::decodeCode(store::encodeCode(s));
+      ASSERT_TRUE(back.state) << back.reason;
+      EXPECT_EQ(back.state->selections, s.selections) << "selection " << i;
+    }
+}
+
+TEST(PlavetCode, IgnoresWhitespaceAroundIt) {
+  const std::string code = store::encodeCode(planned("AR", "Monk (Spring)", "Paladin"));
+  const store::Loaded loaded = store::decodeCode(" \t" + code + "\r\n");
+  ASSERT_TRUE(loaded.state) << loaded.reason;
+  EXPECT_EQ(loaded.state->selections[1], "Monk (Spring)");
+}
+
+// A version 1 payload of list selections and zeros, to be spoilt.
+store::frame::Bytes plainPayload() {
+  store::frame::Bytes p(21, 0);
+  p[2] = 3;   // Dwarf
+  p[3] = 6;   // Druid
+  p[4] = 16;  // Warrior
+  return p;
+}
+
+store::frame::Bytes with(store::frame::Bytes p, std::size_t at, std::uint8_t value) {
+  p[at] = value;
+  return p;
+}
+
+struct Refusal {
+  const char* what;
+  std::string code;
+  const char* reason;  // a part of the reason given
+};
+
+TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
+  using store::frame::seal;
+  const std::string good = seal(1, plainPayload());
+  std::string changed = good;
+  changed[20] = changed[20] == 'A' ? 'B' : 'A';
+  store::frame::Bytes typedElf = with(plainPayload(), 2, 255);
+  typedElf.insert(typedElf.end(), {3, 'E', 'l', 'f'});
+  store::frame::Bytes typedTooLong = typedElf;
+  typedTooLong[21] = 5;
+  const Refusal refusals[] = {
+      {"empty", "", "not a plavet code: a plavet code starts with \"plavet\""},
+      {"other text", "Hello there", "not a plavet code: a plavet code starts with \"plavet\""},
+      {"upper case", "PLAVET1-AAAA", "starts with \"plavet\""},
+      {"no version", "plavet-AAAA", "followed by the code's version and a dash"},
+      {"version 0", "plavet0-AAAA", "followed by the code's version and a dash"},
+      {"no dash", "plavet1AAAA", "followed by the code's version and a dash"},
+      {"newer", "plavet2-AAAA", "version 2, newer than this program reads (version 1)"},
+      {"padding", good + "=", "character 43 cannot be part of a code"},
+      {"inner space", good.substr(0, 20) + " " + good.substr(20), "character 21 cannot be"},
+      {"cut short", good.substr(0, 30), "cut short: at least 12 characters are missing"},
+      {"no payload", "plavet1-", "cut short: at least 34 characters are missing"},
+      {"text cut short", seal(1, typedElf).substr(0, 45),
+       "cut short: at least 2 characters are missing"},
+      {"a character changed", changed, "damaged: its checksum does not match"},
+      {"a character added", good + "A", "damaged: its checksum does not match"},
+      {"another version's", "plavet3" + good.substr(7), "version 3, newer"},
+      {"too long", "plavet1-" + std::string(store::kMaxCodeLength, 'A'), "too long"},
+      {"a value over 200", seal(1, with(plainPayload(), 5, 201)),
+       "out of range: M Fire is 201, not from 0 to 200"},
+      {"P Spirit over 200", seal(1, with(plainPayload(), 14, 255)), "P Spirit is 255"},
+      {"a tenth race", seal(1, with(plainPayload(), 2, 10)),
+       "the race is 10, not 0, an item from 1 to 9 or 255"},
+      {"a 17th class", seal(1, with(plainPayload(), 4, 17)), "the second class is 17"},
+      {"unknown flags", seal(1, with(plainPayload(), 0, 0x08)), "its flags are 2048"},
+      {"texts shorter than said", seal(1, typedTooLong), "cut short"},
+      {"bytes after the end", seal(1, store::frame::Bytes(23, 0)), "2 bytes too many"},
+  };
+  for (const Refusal& r : refusals) {
+    const store::Loaded loaded = store::decodeCode(r.code);
+    EXPECT_FALSE(loaded.state) << r.what;
+    EXPECT_NE(loaded.reason.find(r.reason), std::string::npos)
+        << r.what << ": the reason is \"" << loaded.reason << '"';
+  }
+  ASSERT_TRUE(store::decodeCode(good).state);  // the code they were made from is sound
+}
+
+TEST(PlavetCode, ChecksumIsTheUsualCrc32) {
+  const std::string_view check = "123456789";
+  EXPECT_EQ(
+      store::frame::crc32({reinterpret_cast<const std::uint8_t*>(check.data()), check.size()}),
+      0xcbf43926u);
+}
+
+}  // namespace
