@@ -1,0 +1,40 @@
+// Plavet files (.plavet): JSON, one field per line in a fixed order, so that
+// they read well and change line by line under version control.
+//
+// writePlavetFile needs no toolkit (library plavet_codes); reading, saving
+// and opening use QtCore inside (library plavet_store).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "sheet/planner.h"
+#include "store/loaded.h"
+
+namespace store {
+
+// The format's name and the version writePlavetFile writes; readPlavetFile
+// reads it and every older one.
+inline constexpr std::string_view kFileFormat = "plavet";
+inline constexpr int kFileVersion = 1;
+
+// Larger files are refused before they are read.
+inline constexpr std::size_t kMaxFileBytes = 1 << 20;
+
+// The file's bytes. Selection texts that are not UTF-8 are written as the
+// window shows them: each broken sequence becomes U+FFFD.
+std::string writePlavetFile(const sheet::State& state);
+
+// A .plavet file, or a text file holding only a plavet code.
+Loaded readPlavetFile(std::string_view bytes);
+
+// "" when saved, else why not. Writes through QSaveFile, so a failed save
+// leaves the old file whole; a plavet that could not be opened again is not
+// written at all.
+std::string savePlavetFile(const std::string& utf8Path, const sheet::State& state);
+
+// Refuses a file over kMaxFileBytes before reading it all.
+Loaded openPlavetFile(const std::string& utf8Path);
+
+}  // namespace store

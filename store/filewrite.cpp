@@ -1,0 +1,99 @@
+// Writing a plavet file. The layout is fixed, key by key and line by line, so
+// that two saves of one plavet are the same bytes and a change of one value
+// changes one line:
+//
+//   {
+//     "format": "plavet",
+//     "version": 1,
+//     "race": "Dwarf",
+//     ...                    every field of fields.h, in its order
+//     "firstClassSkills": [
+//       "Curse (30 MFire)",
+//       "War Chant (25 MFire)"
+//     ],
+//     "secondClassSkills": []
+//   }
+#include "sheet/numbers.h"
+#include "store/fields.h"
+#include "store/file.h"
+#include "store/utf8.h"
+
+namespace store {
+namespace {
+
+// A JSON string: only what JSON requires is escaped, so text in any script
+// stays readable.
+std::string quoted(std::string_view text) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out = "\"";
+  for (char c : wellFormed(text)) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          out += "\\u00";
+          out += kHex[c >> 4];
+          out += kHex[c & 15];
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + '"';
+}
+
+std::string listValue(const skills::SkillList& list) {
+  if (list.empty()) return "[]";
+  std::string out = "[\n";
+  for (std::size_t i = 0; i < list.items().size(); ++i)
+    out += "    " + quoted(list.items()[i]) + (i + 1 < list.items().size() ? ",\n" : "\n");
+  return out + "  ]";
+}
+
+std::string valueOf(const sheet::State& s, const fields::Field& field) {
+  switch (field.kind) {
+    case fields::Kind::Text:
+      return quoted(s.selections[field.index]);
+    case fields::Kind::Flag:
+      return fields::flag(s, field.index) ? "true" : "false";
+    case fields::Kind::Value:
+      return sheet::formatNumber(s.boxes[field.index]);
+    case fields::Kind::Pool:
+      return sheet::formatNumber(s.boxes[static_cast<int>(fields::kPools[field.index])]);
+    case fields::Kind::List:
+      break;
+  }
+  return listValue(fields::list(s, field.index));
+}
+
+}  // namespace
+
+std::string writePlavetFile(const sheet::State& state) {
+  std::string out = "{\n  \"format\": " + quoted(kFileFormat) +
+                    ",\n  \"version\": " + std::to_string(kFileVersion);
+  for (const fields::Field& field : fields::kFileFields)
+    out += ",\n  " + quoted(field.key) + ": " + valueOf(state, field);
+  return out + "\n}\n";
+}
+
+}  // namespace store

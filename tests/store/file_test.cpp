@@ -1,0 +1,219 @@
+// Plavet files: the samples of every version, a refusal for every way a file
+// can be wrong, and saving and opening on a real disk.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "store/code.h"
+#include "store/file.h"
+#include "store/utf8.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+std::string sample(std::string_view name) {
+  return contents(fs::path(PLAVET_STORE_SAMPLES) / name);
+}
+
+sheet::State read(const std::string& bytes) {
+  const store::Loaded loaded = store::readPlavetFile(bytes);
+  EXPECT_TRUE(loaded.state) << loaded.reason;
+  return loaded.state.value_or(sheet::State{});
+}
+
+// Files once written must keep opening: every version's samples stay, and a
+// sample read and written again is the same bytes.
+TEST(PlavetFile, ReadsTheSamplesOfVersion1) {
+  const std::string dwarfFile = sample("multiclassed-v1.plavet");
+  const sheet::State dwarf = read(dwarfFile);
+  EXPECT_EQ(dwarf.selections, (std::array<std::string, 3>{"Dwarf", "Druid", "Warrior"}));
+  EXPECT_TRUE(dwarf.multiClassed);
+  EXPECT_EQ(dwarf.boxes[static_cast<int>(sheet::Box::df)], 53.3333333333334);  // from delement
+  ASSERT_EQ(dwarf.firstClassSkills.items().size(), 8u);
+  EXPECT_EQ(dwarf.firstClassSkills.items()[7], "Waterwalk (25 MWater)");
+  EXPECT_EQ(store::writePlavetFile(dwarf), dwarfFile);
+
+  const std::string typedFile = sample("typed-v1.plavet");
+  const sheet::State typed = read(typedFile);
+  EXPECT_EQ(typed.selections[2], std::string("Tab\there\nand NUL\0.", 18));
+  EXPECT_EQ(store::writePlavetFile(typed), typedFile);
+
+  // A text file holding only a code: the same plavet, its lists rebuilt.
+  EXPECT_EQ(read(sample("code-v1.txt")), dwarf);
+}
+
+TEST(PlavetFile, ReadsWhatEditorsMakeOfIt) {
+  const std::string file = sample("multiclassed-v1.plavet");
+  std::string crlf = "\xef\xbb\xbf";
+  for (char c : file) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  EXPECT_EQ(read(crlf), read(file));
+}
+
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+  const std::size_t at = text.find(from);
+  if (at == std::string::npos) ADD_FAILURE() << "no " << from << " in the sample";
+  return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// The sample on one line, with as little room as JSON allows.
+std::string squeezed(std::string file) {
+  for (std::string_view gap : {"\n", "  ", ": "})
+    for (std::size_t at; (at = file.find(gap)) != std::string::npos;)
+      file.replace(at, gap.size(), gap == ": " ? ":" : "");
+  return file;
+}
+
+TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
+  const std::string f = sample("multiclassed-v1.plavet");
+  const std::string tight = squeezed(f);
+  std::string hugeRace = tight;
+  hugeRace.replace(hugeRace.find("Dwarf"), 5,
+                   std::string(store::kMaxFileBytes - tight.size() + 5, 'A'));
+  const struct {
+    std::string file;
+    const char* reason;  // a part of the reason given
+  } refusals[] = {
+      {"{ nope", "not a plavet: it is not JSON ("},
+      {f + "x", "not a plavet: it is not JSON ("},
+      {"", "not a plavet: it is not JSON ("},
+      {replaced(f, "Dwarf", "Dw\xffrf"), "not a plavet: it is not UTF-8 text (byte 54)"},
+      {"[1, 2]", "it is JSON, but not an object of fields"},
+      {replaced(f, "\"plavet\"", "\"recipe\""), "not a plavet: its format is \"recipe\""},
+      {replaced(f, "\"format\": \"plavet\",", ""), "not a plavet: it names no \"format\""},
+      {replaced(f, "\"plavet\"", "7"), "The field \"format\" is not a text"},
+      {replaced(f, "\"version\": 1", "\"version\": 2"),
+       "a plavet of version 2, newer than this program reads (version 1)"},
+      {replaced(f, "\"version\": 1,", ""), "The field \"version\" is missing"},
+      {replaced(f, "\"version\": 1", "\"version\": \"1\""), "\"version\" is not a number"},
+      {replaced(f, "\"version\": 1", "\"version\": 0.5"), "\"version\" is 0.5, not a version"},
+      {replaced(f, "\"mAir\": 27,", ""), "The field \"mAir\" is missing"},
+      {replaced(f, "\"secondClassSkills\"", "\"secondClassSkill\""),
+       "The field \"secondClassSkills\" is missing"},
+      {replaced(f, "\"Dwarf\"", "3"), "The field \"race\" is not a text"},
+      {replaced(f, "\"started\": true", "\"started\": 1"), "\"started\" is not true or false"},
+      {replaced(f, "\"endure\": true", "\"endure\": \"true\""), "\"endure\" is not true or false"},
+      {replaced(f, "\"mFire\": 18", "\"mFire\": \"18\""), "\"mFire\" is not a number"},
+      {replaced(f, "\"mFire\": 18", "\"mFire\": 201"),
+       "\"mFire\" is 201, not a whole number from 0 to 200"},
+      {replaced(f, "\"pSpirit\": 10", "\"pSpirit\": -1"), "\"pSpirit\" is -1, not a whole number"},
+      {replaced(f, "\"pFire\": 55", "\"pFire\": 55.5"), "\"pFire\" is 55.5, not a whole number"},
+      {replaced(f, "\"pFire\": 55", "\"pFire\": 1e999"), "not JSON"},
+      {replaced(f, "\"magicPool\": 139", "\"magicPool\": -5"),
+       "\"magicPool\" is -5, not a whole number from 0 to 65535"},
+      {replaced(f, "\"eitherPool\": 180", "\"eitherPool\": 0.5"), "\"eitherPool\" is 0.5, not"},
+      {replaced(f, "\"eitherPool\": 180", "\"eitherPool\": 65536"), "\"eitherPool\" is 65536"},
+      {replaced(f, "[\n    \"Focus\"\n  ]", "\"Focus\""), "\"secondClassSkills\" is not a list"},
+      {replaced(f, "\"Focus\"", "7"), "Item 1 of \"secondClassSkills\" is not a text"},
+      {replaced(f, "\"Focus\"", "\"Fireball\""),
+       "Item 1 of \"secondClassSkills\", \"Fireball\", is not one of the second-class skills of "
+       "\"Warrior\""},
+      {replaced(f, "\"Cure Light (0 MWater)\"", "\"Focus\""),
+       "Item 4 of \"firstClassSkills\", \"Focus\", is not one of the first-class skills of "
+       "\"Druid\""},
+      {replaced(f, "\"Focus\"", "\"Focus\", \"Focus\""),
+       "Item 2 of \"secondClassSkills\", \"Focus\", is in the list twice"},
+      {replaced(f, "\"Warrior\"", "\"Warrior (typed)\""),
+       "not one of the second-class skills of \"Warrior (typed)\""},
+      {replaced(f, "\"version\": 1,", "\"version\": 1, \"colour\": \"red\","),
+       "The field \"colour\" is not a field of a plavet"},
+      {f + std::string(store::kMaxFileBytes - f.size() + 1, ' '),
+       "too large for a plavet: 1048577 bytes"},
+      {hugeRace, "texts are too long: written out, the file would be larger than 1 MiB"},
+      {"plavet1-Ak8DBhASICAbAjcPAAAKAIsAoAC0obC1dB\n", "The plavet code is damaged"},
+  };
+  for (const auto& r : refusals) {
+    const store::Loaded loaded = store::readPlavetFile(r.file);
+    EXPECT_FALSE(loaded.state) << r.reason;
+    EXPECT_NE(loaded.reason.find(r.reason), std::string::npos)
+        << "wanted \"" << r.reason << "\", the reason is \"" << loaded.reason << '"';
+  }
+  EXPECT_TRUE(store::readPlavetFile(tight).state);  // squeezed, the sample is sound
+  EXPECT_EQ(hugeRace.size(), store::kMaxFileBytes);
+}
+
+// A selection the window never makes: bytes that are not UTF-8. The file
+// keeps them as the window would show them.
+TEST(PlavetFile, WritesBrokenUtf8AsTheReplacementCharacter) {
+  sheet::State s;
+  s.selections = {"\xff\xfe\xfd", "Dru\xc3id", "Warrior"};
+  const sheet::State back = read(store::writePlavetFile(s));
+  EXPECT_EQ(back.selections[0], "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd");
+  EXPECT_EQ(back.selections[1], "Dru\xef\xbf\xbdid");
+  EXPECT_EQ(back.selections[2], "Warrior");
+}
+
+class OnDisk : public ::testing::Test {
+ protected:
+  OnDisk() {
+    std::string pattern = (fs::temp_directory_path() / "plavet-store-XXXXXX").string();
+    folder = mkdtemp(pattern.data());
+  }
+  ~OnDisk() override { fs::remove_all(folder); }
+  std::string path(std::string_view name) const { return (folder / name).string(); }
+
+  fs::path folder;
+  sheet::State dwarf = read(sample("multiclassed-v1.plavet"));
+};
+
+TEST_F(OnDisk, SavesAndOpensThePlavet) {
+  ASSERT_EQ(store::savePlavetFile(path("a plavet ü.plavet"), dwarf), "");
+  EXPECT_EQ(contents(path("a plavet ü.plavet")), store::writePlavetFile(dwarf));
+  const store::Loaded opened = store::openPlavetFile(path("a plavet ü.plavet"));
+  ASSERT_TRUE(opened.state) << opened.reason;
+  EXPECT_EQ(*opened.state, dwarf);
+}
+
+// Root may write anywhere, so a full disk is made with a limit on the size
+// of any file this process writes.
+TEST_F(OnDisk, AFailedSaveLeavesTheOldFileWhole) {
+  const std::string file = path("old.plavet");
+  ASSERT_EQ(store::savePlavetFile(file, sheet::State{}), "");
+  const std::string old = contents(file);
+
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit full{100, limit.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &full);
+  const std::string why = store::savePlavetFile(file, dwarf);
+  setrlimit(RLIMIT_FSIZE, &limit);
+
+  EXPECT_NE(why.find("only 100 of 889 bytes went to disk"), std::string::npos) << why;
+  EXPECT_EQ(contents(file), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+  EXPECT_NE(store::savePlavetFile(path("no such folder/a.plavet"), dwarf), "");
+}
+
+TEST_F(OnDisk, OpenRefusesWhatIsNoPlavetFile) {
+  const std::string large = path("large.plavet");
+  std::ofstream(large).put('{');
+  fs::resize_file(large, 2 * store::kMaxFileBytes);
+  const struct {
+    std::string path;
+    const char* reason;
+  } refusals[] = {
+      {path("missing.plavet"), "does not exist"},
+      {folder.string(), "a folder, not a plavet file"},
+      {large, "too large for a plavet: 2097152 bytes"},
+  };
+  for (const auto& r : refusals) {
+    const store::Loaded opened = store::openPlavetFile(r.path);
+    EXPECT_FALSE(opened.state);
+    EXPECT_NE(opened.reason.find(r.reason), std::string::npos) << opened.reason;
+  }
+}
+
+}  // namespace
