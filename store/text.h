@@ -1,0 +1,15 @@
+// A plavet as readable text, for notes and forum posts.
+#pragma once
+
+#include <string>
+
+#include "sheet/planner.h"
+
+namespace store {
+
+// Race and classes, started and multi-classed, the M, P and D values as a
+// small table, the pools, spells and bonuses, both lists, and the plavet's
+// code alone on the last line.
+std::string plavetAsText(const sheet::State& state);
+
+}  // namespace store
