@@ -1,5 +1,6 @@
-# Installs the planner as a desktop program (binary, menu entry, icon and
-# metainfo for software centres) and packs the same files as a .deb.
+# Installs the planner as a desktop program (binary, menu entry, icon, the
+# file type of plavets and metainfo for software centres) and packs the same
+# files as a .deb.
 include(GNUInstallDirs)
 
 set(PLAVET_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
@@ -10,6 +11,9 @@ install(FILES ${PLAVET_DATA_DIR}/${PLAVET_DESKTOP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PLAVET_DATA_DIR}/${PLAVET_DESKTOP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The .plavet file type, so that a file manager opens plavets with the program.
+install(FILES ${PLAVET_DATA_DIR}/${PLAVET_DESKTOP_ID}.mime.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME ${PLAVET_DESKTOP_ID}.xml)
 
 # `cpack` in the build folder makes plavet_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)

@@ -10,7 +10,10 @@ PLAVET_PACKAGES=(
   libgtest-dev              # GoogleTest for the core
   fonts-liberation2         # a sans serif with the widths the window was drawn for
   libqt6svg6                # draws the program's SVG icon on its windows
-  desktop-file-utils        # desktop-file-validate: the tests check the menu entry
+  desktop-file-utils        # desktop-file-validate, update-desktop-database: the tests
+                            # check the menu entry and that it opens .plavet files
+  shared-mime-info          # update-mime-database: the tests check the .plavet file type
+  libglib2.0-bin            # gio: what a file manager makes of a .plavet file
   appstream                 # appstreamcli: the tests check the metainfo
   dpkg-dev file             # cpack's .deb: file finds the binary, dpkg-shlibdeps its libraries
 )

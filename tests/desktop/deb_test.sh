@@ -20,7 +20,8 @@ files=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 for f in ./usr/bin/plavet \
   "./usr/share/applications/$id.desktop" \
   "./usr/share/metainfo/$id.metainfo.xml" \
-  "./usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+  "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+  "./usr/share/mime/packages/$id.xml"; do
   echo "$files" | grep -qx "$f" || fail "the package lacks $f"
 done
 
