@@ -40,14 +40,15 @@ std::string shown(std::string_view text) {
 }
 
 std::string fieldName(std::string_view key) {
-  return "The field \"" + std::string(key) + "\"";
+  return "The field " + shown(key);
 }
 
 bool isWhole(double v) {
   return std::isfinite(v) && v == std::trunc(v);
 }
 
-// Reads one field into the plavet; the reason when it cannot.
+// Reads the fields of a version 1 file into a plavet, or names the first
+// that is wrong.
 class Version1Reader {
  public:
   explicit Version1Reader(const QJsonObject& object) : object_(object) {}
