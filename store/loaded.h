@@ -9,10 +9,12 @@
 
 namespace store {
 
-// The largest pool a file or a code may hold. The rules never fill a pool
-// past about 1,300 (a start's 600, the race bonus, the clan-town boxes, a
-// second class's top-up); the limit is far above that, and small enough to
-// stay exact through every rule that reads a pool as a whole number.
+// The largest pool a file or a code may hold. The rules keep the three
+// pools together below 1,000: a start hands out 600 and the race bonus (at
+// most 100), the clan-town boxes add 100, and multi-classing halves what
+// there is before it adds at most 300. The limit is far above that, and
+// small enough to stay exact through every rule that reads a pool as a
+// whole number.
 inline constexpr double kMaxPool = 65535;
 
 // A whole plavet, or the reason it was refused (never half of one).

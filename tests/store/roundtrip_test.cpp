@@ -50,6 +50,7 @@ std::string checkCode(const sheet::State& s) {
 
 TEST(RoundTrips, EveryStateOfTheRandomRunsComesBack) {
   long states = 0, typed = 0, notUtf8 = 0;
+  double mostPooled = 0;  // the three pools together
   for (int i = 0; i < kRuns; ++i) {
     RandomChoices choices(kStartValue + static_cast<std::uint64_t>(i));
     const std::vector<Event> run = makeRun(choices);
@@ -67,6 +68,8 @@ TEST(RoundTrips, EveryStateOfTheRandomRunsComesBack) {
           << "after event " << e + 1 << " of the run from " << kStartValue + i << ":\n"
           << describe(std::span(run).first(e + 1));
       ++states;
+      mostPooled = std::max(
+          mostPooled, at(s, sheet::Box::mpr) + at(s, sheet::Box::ppr) + at(s, sheet::Box::epr));
       for (const std::string& text : s.selections) {
         typed += text.size() > 255;
         notUtf8 += store::firstIllFormed(text) != std::string::npos;
@@ -77,6 +80,9 @@ TEST(RoundTrips, EveryStateOfTheRandomRunsComesBack) {
   EXPECT_GT(states, 50000) << "states that differ from the one before";
   EXPECT_GT(typed, 1000) << "long typed texts";
   EXPECT_GT(notUtf8, 1000) << "texts that are not UTF-8";
+  // Far below the limit a file and a code put on a pool.
+  EXPECT_LT(mostPooled, 1000);
+  EXPECT_GT(mostPooled, 600);
 }
 
 }  // namespace
