@@ -53,19 +53,21 @@ Int toInt(double value) {
 // two digits; trailing zeros and a trailing point dropped.
 std::string generalForm(bool negative, std::string digits, int exponent) {
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  // Appended piece by piece: GCC 12 sees overlapping copies in a chain of
+  // string additions where there are none (-Wrestrict in optimised builds).
   std::string out = negative ? "-" : "";
   if (exponent < -4 || exponent >= kSignificantDigits) {
     out += digits[0];
-    if (digits.size() > 1) out += "." + digits.substr(1);
+    if (digits.size() > 1) out.append(".").append(digits, 1);
     const int magnitude = std::abs(exponent);
-    out += exponent < 0 ? "e-" : "e+";
+    out.append(exponent < 0 ? "e-" : "e+");
     if (magnitude < 10) out += '0';
-    return out + std::to_string(magnitude);
+    return out.append(std::to_string(magnitude));
   }
-  if (exponent < 0) return out + "0." + std::string(-exponent - 1, '0') + digits;
+  if (exponent < 0) return out.append("0.").append(std::size_t(-exponent - 1), '0').append(digits);
   const auto whole = static_cast<std::size_t>(exponent) + 1;
-  if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
-  return out + digits.substr(0, whole) + "." + digits.substr(whole);
+  if (digits.size() <= whole) return out.append(digits).append(whole - digits.size(), '0');
+  return out.append(digits, 0, whole).append(".").append(digits, whole);
 }
 
 std::string portableGeneral(double value) {
