@@ -1,14 +1,65 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
 
 #include "app/identity.h"
 #include "app/plancommand.h"
-#include "app/plavet.h"
+#include "app/plavetwindow.h"
+
+namespace {
+
+// The command line: `plavet [FILE]`, with --help and --version.
+void describe(QCommandLineParser& parser) {
+  parser.setApplicationDescription(
+      QCoreApplication::translate("main",
+                                  "Plans how a level-60 mud character spends its "
+                                  "element points."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(
+      "file",
+      QCoreApplication::translate("main",
+                                  "A plavet file to open, or a text file holding a "
+                                  "plavet code."),
+      "[FILE]");
+}
+
+bool asksForHelpOrVersion(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i)
+    for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+      if (std::strcmp(argv[i], option) == 0) return true;
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   if (isPlanCommand(argc, argv)) return runPlanCommand(argc, argv);  // no window, no display
+  QCoreApplication::setApplicationVersion(PLAVET_VERSION);
+  // Help and version are printed without a display.
+  if (asksForHelpOrVersion(argc, argv)) {
+    QCoreApplication text(argc, argv);
+    QCommandLineParser parser;
+    describe(parser);
+    parser.process(text);  // prints and ends the program
+  }
+
   QApplication app(argc, argv);
   introduceToDesktop();
-  Plavet window;
+  QCommandLineParser parser;
+  describe(parser);
+  parser.process(app);  // after QApplication has taken its own options
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) {
+    std::fputs("plavet: give at most one file to open\n", stderr);
+    return 2;
+  }
+
+  PlavetWindow window;
   window.show();
+  // Opened once the window shows, so that a refusal's box stands over it.
+  if (!files.isEmpty()) QTimer::singleShot(0, &window, [&] { window.openFile(files.first()); });
   return QApplication::exec();  // ends when the last window closes
 }

@@ -1,11 +1,9 @@
 #include "app/plavet.h"
 
 #include <QCheckBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 
@@ -14,6 +12,7 @@
 #include "app/explosion.h"
 #include "app/fonts.h"
 #include "app/layout.h"
+#include "app/messagebox.h"
 #include "app/selectioncombo.h"
 #include "app/wrappingbutton.h"
 
@@ -30,15 +29,11 @@ QString fromUtf8(std::string_view s) {
   return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-void showInBox(QWidget* owner, std::string_view text, std::string_view title) {
-  QMessageBox box(owner);
-  box.setIcon(QMessageBox::NoIcon);
-  box.setWindowTitle(title.empty() ? QString(kApplicationName) : fromUtf8(title));
-  box.setTextFormat(Qt::PlainText);
-  box.setText(fromUtf8(text));
-  box.setStandardButtons(QMessageBox::Ok);
-  box.button(QMessageBox::Ok)->setIcon(QIcon());  // a plain OK, whatever the desktop's theme
-  box.exec();
+// "Check Bless", "Uncheck PElement Building Bonus 1": what a click on the
+// box just asked for.
+QString checkName(const QCheckBox* box) {
+  return (box->isChecked() ? Plavet::tr("Check %1") : Plavet::tr("Uncheck %1"))
+      .arg(box->accessibleName());
 }
 
 void setChecked(QCheckBox* box, bool checked) {
@@ -69,7 +64,7 @@ class Plavet::Messages final : public sheet::MessageSink {
     if (recorder_)
       recorder_->show(text, title);
     else
-      showInBox(&window_, text, title);
+      showMessage(&window_, fromUtf8(text), fromUtf8(title));
   }
 
  private:
@@ -77,11 +72,32 @@ class Plavet::Messages final : public sheet::MessageSink {
   sheet::MessageSink* recorder_;
 };
 
+// One user action from its start to its end: tells who listens what it was
+// and what the plavet looked like before it.
+class Plavet::Acting {
+ public:
+  Acting(Plavet& window, QString name, int mergeKey = 0)
+      : window_(window),
+        name_(std::move(name)),
+        mergeKey_(mergeKey),
+        before_(window.planner_.state()) {}
+  ~Acting() { emit window_.acted(name_, mergeKey_, before_); }
+  Acting(const Acting&) = delete;
+  Acting& operator=(const Acting&) = delete;
+
+ private:
+  Plavet& window_;
+  QString name_;
+  int mergeKey_;
+  sheet::State before_;
+};
+
 Plavet::Plavet(sheet::MessageSink* messages, QWidget* parent)
     : QWidget(parent),
       messages_(std::make_unique<Messages>(*this, messages)),
       planner_(*messages_) {
-  setWindowTitle("Plavet Program v1.33");
+  setObjectName("Plavet");
+  setWindowTitle(kWindowCaption);
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
@@ -160,9 +176,8 @@ void Plavet::wireControls() {
   const std::array<QString, 3> comboNames = {"cmbrace", "cmbfc", "cmbsc"};
   for (int s = 0; s < 3; ++s) {
     selections_[s] = findChild<SelectionCombo*>(comboNames[s]);
-    connect(selections_[s], &QComboBox::editTextChanged, this, [this, s](const QString& text) {
-      planner_.setSelectionText(sheet::Selection(s), text.toStdString());
-    });
+    connect(selections_[s], &QComboBox::editTextChanged, this,
+            [this, s](const QString& text) { selectionEdited(sheet::Selection(s), text); });
   }
 
   auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
@@ -191,8 +206,8 @@ void Plavet::wireControls() {
     for (auto direction : {sheet::Direction::Raise, sheet::Direction::Lower}) {
       auto* arrow =
           findChild<ArrowButton*>(name + (direction == sheet::Direction::Raise ? 'u' : 'd'));
-      connect(arrow, &ArrowButton::mouseDown, this, [this, v, direction](int code) {
-        arrowMouseDown(skills::Value(v), direction, code);
+      connect(arrow, &ArrowButton::mouseDown, this, [this, v, direction, arrow](int code) {
+        arrowMouseDown(skills::Value(v), direction, code, arrow->accessibleName());
       });
     }
   }
@@ -235,22 +250,31 @@ void Plavet::render() {
   showList(secondClassList_, planner_.secondClassSkills());
 }
 
+void Plavet::restorePlavet(const sheet::State& state) {
+  planner_.restore(state);
+  render();
+}
+
 void Plavet::Form_Load() {
   planner_.load();
   render();
 }
 
 void Plavet::cmdstrt_Click() {
+  const Acting acting(*this,
+                      planner_.state().startResetToggle ? tr("Reset plavet") : tr("Start plavet"));
   planner_.startReset();
   render();
 }
 
 void Plavet::cmdmulti_Click() {
+  const Acting acting(*this, tr("Multi-class"));
   planner_.multiClass();
   render();
 }
 
 void Plavet::cmdshsk_Click() {
+  const Acting acting(*this, tr("Show current skills"));
   planner_.showSkills();
   render();
 }
@@ -273,18 +297,34 @@ void Plavet::chkEndure_Click() {
 }
 
 void Plavet::spellClicked(sheet::Spell spell) {
-  planner_.toggleSpell(spell, spells_[int(spell)]->isChecked());
+  QCheckBox* box = spells_[int(spell)];
+  const Acting acting(*this, checkName(box));
+  planner_.toggleSpell(spell, box->isChecked());
   render();
 }
 
 void Plavet::bonusClicked(sheet::Bonus bonus) {
-  planner_.toggleBonus(bonus, bonuses_[int(bonus)]->isChecked());
+  QCheckBox* box = bonuses_[int(bonus)];
+  const Acting acting(*this, checkName(box));
+  planner_.toggleBonus(bonus, box->isChecked());
   render();
 }
 
-void Plavet::arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode) {
+// `what` is the arrow's own name, which says the value and the way: "Raise M Fire".
+void Plavet::arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode,
+                            const QString& what) {
+  const Acting acting(*this, buttonCode == sheet::kRightButton  ? tr("%1 by 10").arg(what)
+                             : buttonCode == sheet::kLeftButton ? tr("%1 by 1").arg(what)
+                                                                : what);
   planner_.pressArrow(value, direction, std::int16_t(buttonCode));
   render();
+}
+
+void Plavet::selectionEdited(sheet::Selection selection, const QString& text) {
+  static const char* const kNames[] = {QT_TR_NOOP("Change race"), QT_TR_NOOP("Change first class"),
+                                       QT_TR_NOOP("Change second class")};
+  const Acting acting(*this, tr(kNames[int(selection)]), int(selection) + 1);
+  planner_.setSelectionText(selection, text.toStdString());
 }
 
 void Plavet::paintEvent(QPaintEvent*) {

@@ -17,6 +17,8 @@ class Explosion;
 
 // The program's own name, shown by message boxes without a title of their own.
 inline constexpr char kApplicationName[] = "PlavetProgram";
+// The main window's caption.
+inline constexpr char kWindowCaption[] = "Plavet Program v1.33";
 
 class Plavet : public QWidget {
   Q_OBJECT
@@ -31,6 +33,10 @@ class Plavet : public QWidget {
   // Shows the planner's state in the controls.
   void render();
 
+  // Puts a whole plavet in place and shows it, running no rule and showing no
+  // message: undo, redo, a file opened, a code pasted.
+  void restorePlavet(const sheet::State& state);
+
   // Event handlers.
   void Form_Load();
   void cmdstrt_Click();
@@ -41,17 +47,27 @@ class Plavet : public QWidget {
   void chkShield_Click();
   void chkEndure_Click();
 
+ signals:
+  // After every user action: its name as the undo history shows it ("Raise M
+  // Fire by 10"), a key shared by the edits of one selection box (0 for any
+  // other control), and the plavet before the action. Sent whether or not the
+  // action changed anything.
+  void acted(const QString& name, int mergeKey, const sheet::State& before);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   class Messages;
+  class Acting;
   void buildControls();
   void wireControls();
   void setTabOrder();
   void spellClicked(sheet::Spell spell);
   void bonusClicked(sheet::Bonus bonus);
-  void arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode);
+  void arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode,
+                      const QString& what);
+  void selectionEdited(sheet::Selection selection, const QString& text);
 
   std::unique_ptr<Messages> messages_;
   sheet::Planner planner_;

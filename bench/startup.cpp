@@ -14,7 +14,7 @@
 #include "app/fonts.h"
 #else
 #include "app/identity.h"
-#include "app/plavet.h"
+#include "app/plavetwindow.h"
 #endif
 
 namespace {
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
 #endif
 #else
   introduceToDesktop();  // as the program's own main() does
-  Plavet window;
+  PlavetWindow window;
 #endif
   QuitWhenPainted quitter;
   window.installEventFilter(&quitter);

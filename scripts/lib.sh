@@ -49,12 +49,13 @@ ensure_packages() {
     "${missing[@]}"
 }
 
-# Configures (once) and builds into the given folder; extra arguments go to cmake.
+# Configures (once) and builds into the given folder; extra arguments go to
+# cmake. PLAVET_TARGET, when set, builds that target alone.
 build_into() {
   local dir="$1"
   shift
   cmake -S "$PLAVET_ROOT" -B "$dir" -DPLAVET_WERROR=ON "$@" >/dev/null
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "$(nproc)" ${PLAVET_TARGET:+--target "$PLAVET_TARGET"}
 }
 
 # Builds the web page into build-web/plavet/ with emscripten.

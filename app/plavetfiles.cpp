@@ -1,0 +1,132 @@
+// The main window's files and codes: open, save, the recent files, and the
+// plavet as a code or as text on the clipboard.
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QSettings>
+
+#include "app/plavet.h"
+#include "app/plavetwindow.h"
+#include "store/code.h"
+#include "store/file.h"
+#include "store/text.h"
+
+namespace {
+
+constexpr int kMostRecent = 8;
+constexpr char kRecentKey[] = "recentFiles";
+constexpr char kFileSuffix[] = "plavet";
+
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// Settings are read on first use only: start-up does not wait for them.
+QSettings settings() {
+  return QSettings(kApplicationName, kApplicationName);
+}
+
+QString askForFile(QWidget* parent, bool forSaving, const QString& current) {
+  const QString filter =
+      PlavetWindow::tr("Plavets (*.plavet);;Plavet codes (*.txt);;All files (*)");
+  if (!forSaving)
+    return QFileDialog::getOpenFileName(parent, PlavetWindow::tr("Open Plavet"), QString(), filter);
+  QString path = QFileDialog::getSaveFileName(
+      parent, PlavetWindow::tr("Save Plavet"),
+      current.isEmpty() ? QDir::home().filePath("plavet.plavet") : current,
+      PlavetWindow::tr("Plavets (*.plavet)"));
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += '.' + QString(kFileSuffix);
+  return path;
+}
+
+}  // namespace
+
+bool PlavetWindow::openFile(const QString& path) {
+  const store::Loaded loaded = store::openPlavetFile(path.toStdString());
+  if (!loaded.state) {
+    tell(tr("The file %1 cannot be opened: %2")
+             .arg(QDir::toNativeSeparators(path), fromUtf8(loaded.reason)),
+         tr("Open Plavet"));
+    return false;
+  }
+  startOver(*loaded.state, QFileInfo(path).absoluteFilePath());
+  rememberRecent(filePath_);
+  return true;
+}
+
+bool PlavetWindow::saveFile(const QString& path) {
+  const std::string failure = store::savePlavetFile(path.toStdString(), plavet_->planner().state());
+  if (!failure.empty()) {
+    tell(tr("The plavet was not saved in %1: %2")
+             .arg(QDir::toNativeSeparators(path), fromUtf8(failure)),
+         tr("Save Plavet"));
+    return false;
+  }
+  filePath_ = QFileInfo(path).absoluteFilePath();
+  history_.markClean();
+  rememberRecent(filePath_);
+  showStatus();
+  return true;
+}
+
+void PlavetWindow::openPlavet() {
+  if (!maySetPlavetAside()) return;
+  const QString path = chooseFile ? chooseFile(false) : askForFile(this, false, filePath_);
+  if (!path.isEmpty()) openFile(path);
+}
+
+bool PlavetWindow::save() {
+  return filePath_.isEmpty() ? saveAs() : saveFile(filePath_);
+}
+
+bool PlavetWindow::saveAs() {
+  const QString path = chooseFile ? chooseFile(true) : askForFile(this, true, filePath_);
+  return !path.isEmpty() && saveFile(path);
+}
+
+void PlavetWindow::fillRecentMenu() {
+  QStringList files = settings().value(kRecentKey).toStringList();
+  // Files that are gone are dropped from the list for good.
+  files.removeIf([](const QString& f) { return !QFileInfo::exists(f); });
+  settings().setValue(kRecentKey, files);
+  recentMenu_->clear();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    QAction* action = recentMenu_->addAction(
+        QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), this, [this, path] {
+          if (maySetPlavetAside()) openFile(path);
+        });
+    action->setToolTip(QDir::toNativeSeparators(path));
+  }
+  if (files.isEmpty()) recentMenu_->addAction(tr("No recent files"))->setEnabled(false);
+}
+
+void PlavetWindow::rememberRecent(const QString& path) {
+  QStringList files = settings().value(kRecentKey).toStringList();
+  files.removeAll(path);
+  files.prepend(path);
+  while (files.size() > kMostRecent) files.removeLast();
+  settings().setValue(kRecentKey, files);
+}
+
+void PlavetWindow::copyAsText() {
+  QGuiApplication::clipboard()->setText(fromUtf8(store::plavetAsText(plavet_->planner().state())));
+}
+
+void PlavetWindow::copyCode() {
+  QGuiApplication::clipboard()->setText(fromUtf8(store::encodeCode(plavet_->planner().state())));
+}
+
+void PlavetWindow::pasteCode() {
+  const QString text = QGuiApplication::clipboard()->text().trimmed();
+  const store::Loaded loaded = store::decodeCode(text.toStdString());
+  if (!loaded.state) {
+    tell(tr("The clipboard holds no plavet code that can be used: %1").arg(fromUtf8(loaded.reason)),
+         tr("Paste Plavet Code"));
+    return;
+  }
+  replacePlavet(*loaded.state, tr("Paste plavet code"));
+}

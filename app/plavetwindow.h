@@ -1,0 +1,78 @@
+// The program's main window: a menu bar over the planner's window, which it
+// holds unchanged, and what the menus do: files, plavet codes, the undo
+// history, help.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "history/history.h"
+
+class Plavet;
+class QAction;
+class QMenu;
+
+class PlavetWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `messages` as for Plavet: the planner's messages go to real message boxes
+  // unless it is given (tests).
+  explicit PlavetWindow(sheet::MessageSink* messages = nullptr, QWidget* parent = nullptr);
+  ~PlavetWindow() override;
+
+  Plavet* plavet() const { return plavet_; }
+  const QString& filePath() const { return filePath_; }
+  const history::History& history() const { return history_; }
+  // Whether the plavet has changes that closing would lose.
+  bool needsSaving() const;
+
+  // Opens a plavet file (or a text file holding a plavet code); a file that
+  // cannot be opened is refused with its reason and nothing changes.
+  bool openFile(const QString& path);
+  // Writes the plavet to `path`; a failed save says why and keeps the plavet
+  // marked as changed.
+  bool saveFile(const QString& path);
+
+  // Where the window asks the user; tests answer instead of a person.
+  enum class Answer { Save, Discard, Cancel };
+  std::function<Answer()> askToSave;
+  std::function<QString(bool forSaving)> chooseFile;  // empty: the user cancelled
+  std::function<void(const QString& text, const QString& title)> tell;
+
+  // The menus' commands.
+  void newPlavet();
+  void openPlavet();
+  bool save();
+  bool saveAs();
+  void quit();
+  void undo();
+  void redo();
+  void copyAsText();
+  void copyCode();
+  void pasteCode();
+  void about();
+  // Puts `state` in place of the plavet as one step of the undo history.
+  void replacePlavet(const sheet::State& state, const QString& stepName);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  void fillRecentMenu();
+  void rememberRecent(const QString& path);
+  void recordAction(const QString& name, int mergeKey, const sheet::State& before);
+  // Puts a plavet in place with a fresh history, from `path` or from nowhere.
+  void startOver(const sheet::State& state, const QString& path);
+  // Asks to save when closing the plavet would lose changes; false: cancelled.
+  bool maySetPlavetAside();
+  void showStatus();
+
+  Plavet* plavet_;
+  history::History history_;
+  QString filePath_;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  bool quitting_ = false;
+};

@@ -1,0 +1,270 @@
+// The main window around the planner: its menu bar, files, plavet codes and
+// the undo history, driven through the menus' commands as a user would.
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/arrowbutton.h"
+#include "app/explosion.h"
+#include "app/plavet.h"
+#include "app/plavetwindow.h"
+#include "recorder.h"
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  Recorder recorder_;
+  std::unique_ptr<PlavetWindow> window_;
+  QTemporaryDir dir_;
+  QStringList told_;               // what the window told the user
+  QString nextFile_;               // what the user picks in a file dialog
+  PlavetWindow::Answer answer_{};  // what the user answers to "save?"
+  int asked_ = 0;
+
+  template <class W = QWidget>
+  W* find(const QString& name) {
+    auto* w = window_->findChild<W*>(name);
+    if (!w) qFatal("no control %s", qPrintable(name));
+    return w;
+  }
+  QAction* command(const QString& text) {
+    for (QAction* a : window_->findChildren<QAction*>())
+      if (!a->menu() && a->text().remove('&').startsWith(text)) return a;
+    qFatal("no command %s", qPrintable(text));
+  }
+  void trigger(const QString& text) { command(text)->trigger(); }
+  const sheet::State& state() const { return window_->plavet()->planner().state(); }
+  void type(const QString& combo, const QString& text) {
+    auto* edit = find<QComboBox>(combo)->lineEdit();
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+  }
+  void press(const QString& arrow, Qt::MouseButton button) {
+    QTest::mousePress(find(arrow), button);
+    QTest::mouseRelease(find(arrow), button);
+  }
+  void startDwarf() {
+    type("cmbrace", "Dwarf");
+    type("cmbfc", "Artificer");
+    type("cmbsc", "Anti-Paladin");
+    QTest::mouseClick(find("cmdstrt"), Qt::LeftButton);
+  }
+  QString path(const QString& name) const { return dir_.filePath(name); }
+
+ private slots:
+  void init() {
+    QStandardPaths::setTestModeEnabled(true);
+    recorder_.shown.clear();
+    told_.clear();
+    asked_ = 0;
+    window_ = std::make_unique<PlavetWindow>(&recorder_);
+    window_->askToSave = [this] {
+      ++asked_;
+      return answer_;
+    };
+    window_->chooseFile = [this](bool) { return nextFile_; };
+    window_->tell = [this](const QString& text, const QString&) { told_ << text; };
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() { window_.reset(); }
+
+  // The menu bar sits above the planner's window, which keeps its size, its
+  // name and its controls where they were.
+  void theMenuBarStandsOutsideTheClientArea() {
+    Plavet* client = window_->plavet();
+    QCOMPARE(client->objectName(), QString("Plavet"));
+    QCOMPARE(client->size(), QSize(589, 581));
+    QCOMPARE(client->pos(), QPoint(0, window_->menuBar()->height()));
+    QCOMPARE(window_->size(), QSize(589, 581 + window_->menuBar()->height()));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QCOMPARE(find("cmdmfu")->geometry(), QRect(8, 208, 17, 13));
+    QCOMPARE(window_->windowTitle(), QString("Plavet Program v1.33"));
+    QCOMPARE(QApplication::focusWidget(), find("txtmf"));
+    QStringList menus;
+    for (QAction* a : window_->menuBar()->actions()) menus << a->text().remove('&');
+    QCOMPARE(menus, QStringList({"File", "Edit", "Help"}));
+  }
+
+  // Every action is one step, typing in one box is one step, and undo and
+  // redo walk the plavet back and forth without a message.
+  void undoAndRedoWalkThroughTheSteps() {
+    std::vector<sheet::State> states{state()};
+    type("cmbrace", "Dwarf");
+    states.push_back(state());
+    type("cmbfc", "Artificer");
+    type("cmbsc", "Anti-Paladin");
+    QTest::mouseClick(find("cmdstrt"), Qt::LeftButton);
+    states.push_back(state());
+    press("cmdmfu", Qt::RightButton);
+    states.push_back(state());
+    press("cmdmfu", Qt::MiddleButton);  // changes nothing: no step
+    QTest::mouseClick(find("chkBless"), Qt::LeftButton);
+    states.push_back(state());
+    QCOMPARE(window_->history().size(), size_t(6));
+    QVERIFY(command("Undo")->text().endsWith("Undo Check Bless"));
+    recorder_.shown.clear();
+    trigger("Undo");
+    QVERIFY(state() == states[3]);
+    QVERIFY(!find<QCheckBox>("chkBless")->isChecked());
+    QCOMPARE(command("Undo")->text(), QString("&Undo Raise M Fire by 10"));
+    trigger("Undo");
+    QVERIFY(state() == states[2]);
+    QCOMPARE(find<QLineEdit>("txtmf")->text(), QString("15"));
+    trigger("Undo");  // the start
+    trigger("Undo");
+    trigger("Undo");  // the two classes
+    QVERIFY(state() == states[1]);
+    QCOMPARE(find<QComboBox>("cmbrace")->currentText(), QString("Dwarf"));
+    trigger("Undo");  // "Dwarf" typed letter by letter is one step
+    QVERIFY(state() == states[0]);
+    QVERIFY(!command("Undo")->isEnabled());
+    for (int i = 0; i < 6; ++i) trigger("Redo");
+    QVERIFY(state() == states[4]);
+    QVERIFY(recorder_.shown.empty());
+    QVERIFY(!command("Redo")->isEnabled());
+  }
+
+  // The combo boxes keep the keys they use: Ctrl+Z and Ctrl+C in a box's text
+  // work on the text, not on the plavet.
+  void theControlsKeepTheirKeys() {
+    type("cmbrace", "Elf");
+    QTest::mouseClick(find("chkBless"), Qt::LeftButton);  // ends the typing
+    auto* edit = find<QComboBox>("cmbrace")->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Elf"));
+    const size_t steps = window_->history().size();
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);  // the box's own undo
+    QCOMPARE(window_->history().size(), steps + 1);         // ...which is a step of its own
+    find("txtmf")->setFocus();
+    QTest::keyClick(find("txtmf"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window_->history().size(), steps + 1);
+    QVERIFY(command("Redo")->isEnabled());
+  }
+
+  // Save, change, open again: the plavet comes back exactly, the caption and
+  // the modified marker follow the file.
+  void saveAndOpenGiveThePlavetBack() {
+    startDwarf();
+    press("cmdmfu", Qt::RightButton);
+    QTest::mouseClick(find("cmdshsk"), Qt::LeftButton);
+    const sheet::State saved = state();
+    nextFile_ = path("dwarf.plavet");
+    trigger("Save As");
+    QVERIFY(told_.isEmpty());
+    QCOMPARE(window_->windowTitle(), QString("dwarf.plavet[*] - Plavet Program v1.33"));
+    QVERIFY(!window_->isWindowModified());
+    press("cmdpfu", Qt::LeftButton);
+    QVERIFY(window_->isWindowModified());
+    trigger("Undo");
+    QVERIFY(!window_->isWindowModified());  // back where the file is
+    trigger("Redo");
+
+    answer_ = PlavetWindow::Answer::Cancel;
+    trigger("Open");
+    QCOMPARE(asked_, 1);
+    QVERIFY(state() != saved);  // cancelled: nothing changed
+    answer_ = PlavetWindow::Answer::Discard;
+    trigger("Open");
+    QVERIFY(state() == saved);
+    QCOMPARE(find<QListWidget>("fclstskill")->count(), int(saved.firstClassSkills.items().size()));
+    QVERIFY(!command("Undo")->isEnabled());
+    QVERIFY(!window_->isWindowModified());
+
+    trigger("New");  // unchanged since opened: no question
+    QCOMPARE(asked_, 2);
+    QVERIFY(state() == sheet::State{});
+    QCOMPARE(window_->windowTitle(), QString("Plavet Program v1.33"));
+  }
+
+  // A file that is no plavet is refused with its reason; the window and the
+  // file stay as they were.
+  void aBadFileIsRefusedAndChangesNothing() {
+    startDwarf();
+    const sheet::State before = state();
+    QFile bad(path("bad.plavet"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"format\": \"something else\"}");
+    bad.close();
+    QVERIFY(!window_->openFile(bad.fileName()));
+    QCOMPARE(told_.size(), 1);
+    QVERIFY(told_[0].contains("bad.plavet"));
+    QVERIFY(state() == before);
+    QCOMPARE(window_->windowTitle(), QString("Plavet Program v1.33"));
+    QVERIFY(bad.open(QIODevice::ReadOnly));
+    QCOMPARE(bad.readAll(), QByteArray("{\"format\": \"something else\"}"));
+
+    // A save that cannot be written says so and leaves the plavet changed.
+    nextFile_ = path("no such folder/x.plavet");
+    QVERIFY(!window_->saveAs());
+    QCOMPARE(told_.size(), 2);
+    QVERIFY(window_->needsSaving());
+  }
+
+  // A plavet travels as a code: copy, start over, paste; the paste is a step.
+  void aCodeCarriesThePlavet() {
+    startDwarf();
+    press("cmdpau", Qt::RightButton);
+    const sheet::State copied = state();
+    trigger("Copy Plavet Code");
+    const QString code = QGuiApplication::clipboard()->text();
+    QVERIFY(!code.contains('\n'));
+    QVERIFY(code.size() <= 60);
+    answer_ = PlavetWindow::Answer::Discard;
+    trigger("New");
+    trigger("Paste Plavet Code");
+    QVERIFY(told_.isEmpty());
+    QCOMPARE(state().boxes, copied.boxes);
+    QCOMPARE(state().selections, copied.selections);
+    QCOMPARE(command("Undo")->text(), QString("&Undo Paste plavet code"));
+    trigger("Undo");
+    QVERIFY(state() == sheet::State{});
+
+    QGuiApplication::clipboard()->setText("not a code");
+    trigger("Paste Plavet Code");
+    QCOMPARE(told_.size(), 1);
+    QVERIFY(state() == sheet::State{});
+
+    trigger("Redo");
+    trigger("Copy Plavet as Text");
+    const QString text = QGuiApplication::clipboard()->text();
+    QVERIFY(text.contains("Dwarf"));
+    QVERIFY(text.trimmed().endsWith(code));
+  }
+
+  // Closing asks only when a started plavet has changes not in a file.
+  void closingAsksOnlyWhenWorkWouldBeLost() {
+    type("cmbrace", "Dwarf");
+    QVERIFY(window_->close());  // never started: no question
+    QCOMPARE(asked_, 0);
+    window_->show();
+    startDwarf();
+    answer_ = PlavetWindow::Answer::Cancel;
+    QVERIFY(!window_->close());
+    QCOMPARE(asked_, 1);
+    QVERIFY(window_->isVisible());
+    answer_ = PlavetWindow::Answer::Discard;
+    QVERIFY(window_->close());
+  }
+
+  // Help in the menu opens the help window of the Help button, once.
+  void helpOpensTheOneHelpWindow() {
+    trigger("Help");
+    QWidget* help = window_->plavet()->helpWindow();
+    QVERIFY(help && help->isVisible());
+    QTest::mouseClick(find("cmdhelp"), Qt::LeftButton);
+    QCOMPARE(window_->plavet()->helpWindow(), help);
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
