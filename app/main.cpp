@@ -15,7 +15,8 @@ void describe(QCommandLineParser& parser) {
   parser.setApplicationDescription(
       QCoreApplication::translate("main",
                                   "Plans how a level-60 mud character spends its "
-                                  "element points."));
+                                  "element points.\n`plavet plan --help` tells how to "
+                                  "plan for the skills you want without a window."));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(

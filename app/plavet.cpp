@@ -1,11 +1,13 @@
 #include "app/plavet.h"
 
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QToolTip>
 
 #include "app/arrowbutton.h"
 #include "app/checkboxstyle.h"
@@ -15,6 +17,7 @@
 #include "app/messagebox.h"
 #include "app/selectioncombo.h"
 #include "app/wrappingbutton.h"
+#include "skills/needs.h"
 
 namespace {
 
@@ -214,6 +217,37 @@ void Plavet::wireControls() {
 
   firstClassList_ = findChild<QListWidget*>("fclstskill");
   secondClassList_ = findChild<QListWidget*>("sclstskill");
+  // A skill's requirements show when the pointer rests on it.
+  for (QListWidget* list : {firstClassList_, secondClassList_})
+    list->viewport()->installEventFilter(this);
+}
+
+// What the skill needs, as the rule reads it: a label may say otherwise.
+QString Plavet::skillTip(const QListWidget* list, const QString& skill) const {
+  const bool first = list == firstClassList_;
+  const skills::SkillRow* row = skills::findRow(
+      planner_.selectionText(first ? sheet::Selection::FirstClass : sheet::Selection::SecondClass),
+      first ? skills::Copy::FirstClass : skills::Copy::SecondClass, skill.toStdString());
+  if (!row) return QString();
+  const std::string needs = skills::needsText(*row);
+  return needs.empty() ? tr("Needs nothing: always listed")
+                       : tr("Needs %1").arg(QString::fromStdString(needs));
+}
+
+bool Plavet::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::eventFilter(watched, event);
+  for (QListWidget* list : {firstClassList_, secondClassList_}) {
+    if (watched != list->viewport()) continue;
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QListWidgetItem* item = list->itemAt(help->pos());
+    const QString tip = item ? skillTip(list, item->text()) : QString();
+    if (tip.isEmpty())
+      QToolTip::hideText();
+    else
+      QToolTip::showText(help->globalPos(), tip, list->viewport(), list->visualItemRect(item));
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void Plavet::setTabOrder() {
@@ -248,6 +282,7 @@ void Plavet::render() {
   for (int b = 0; b < 4; ++b) setChecked(bonuses_[b], planner_.isChecked(sheet::Bonus(b)));
   showList(firstClassList_, planner_.firstClassSkills());
   showList(secondClassList_, planner_.secondClassSkills());
+  emit rendered();
 }
 
 void Plavet::restorePlavet(const sheet::State& state) {

@@ -53,9 +53,12 @@ class Plavet : public QWidget {
   // other control), and the plavet before the action. Sent whether or not the
   // action changed anything.
   void acted(const QString& name, int mergeKey, const sheet::State& before);
+  // The controls show the planner's state afresh.
+  void rendered();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   class Messages;
@@ -68,6 +71,7 @@ class Plavet : public QWidget {
   void arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode,
                       const QString& what);
   void selectionEdited(sheet::Selection selection, const QString& text);
+  QString skillTip(const QListWidget* list, const QString& skill) const;
 
   std::unique_ptr<Messages> messages_;
   sheet::Planner planner_;

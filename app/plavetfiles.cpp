@@ -52,8 +52,11 @@ bool PlavetWindow::openFile(const QString& path) {
          tr("Open Plavet"));
     return false;
   }
-  startOver(*loaded.state, QFileInfo(path).absoluteFilePath());
-  rememberRecent(filePath_);
+  // A note holding a plavet code is not a plavet file: the plavet opens
+  // without a file, so that Save asks for a name instead of writing over it.
+  const bool plavetFile = QFileInfo(path).suffix().compare(kFileSuffix, Qt::CaseInsensitive) == 0;
+  startOver(*loaded.state, plavetFile ? QFileInfo(path).absoluteFilePath() : QString());
+  rememberRecent(QFileInfo(path).absoluteFilePath());
   return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/messagebox.h"
 #include "app/plavet.h"
+#include "app/skillgoals.h"
 
 PlavetWindow::PlavetWindow(sheet::MessageSink* messages, QWidget* parent)
     : QMainWindow(parent), plavet_(new Plavet(messages)) {
@@ -80,6 +81,10 @@ void PlavetWindow::buildMenus() {
   command(edit, tr("&Paste Plavet Code"), &PlavetWindow::pasteCode,
           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
 
+  QMenu* plan = menuBar()->addMenu(tr("&Plan"));
+  command(plan, tr("Skill &Goals..."), &PlavetWindow::showSkillGoals,
+          {QKeySequence(Qt::CTRL | Qt::Key_G)});
+
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   command(
       help, tr("&Help"), [this] { plavet_->cmdhelp_Click(); },
@@ -102,6 +107,13 @@ void PlavetWindow::replacePlavet(const sheet::State& state, const QString& stepN
   const sheet::State before = plavet_->planner().state();
   plavet_->restorePlavet(state);
   recordAction(stepName, history::History::kNoMerge, before);
+}
+
+void PlavetWindow::showSkillGoals() {
+  if (!skillGoals_)
+    skillGoals_ = std::make_unique<SkillGoals>(
+        *plavet_, [this](const sheet::State& s) { replacePlavet(s, tr("Apply skill goals")); });
+  skillGoals_->open();
 }
 
 void PlavetWindow::undo() {

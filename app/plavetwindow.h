@@ -5,10 +5,12 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 #include "history/history.h"
 
 class Plavet;
+class SkillGoals;
 class QAction;
 class QMenu;
 
@@ -51,6 +53,10 @@ class PlavetWindow : public QMainWindow {
   void copyCode();
   void pasteCode();
   void about();
+  void showSkillGoals();
+
+  // The Skill Goals window, once it has been opened.
+  SkillGoals* skillGoals() const { return skillGoals_.get(); }
   // Puts `state` in place of the plavet as one step of the undo history.
   void replacePlavet(const sheet::State& state, const QString& stepName);
 
@@ -74,5 +80,6 @@ class PlavetWindow : public QMainWindow {
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
+  std::unique_ptr<SkillGoals> skillGoals_;  // made on first use
   bool quitting_ = false;
 };

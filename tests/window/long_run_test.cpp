@@ -10,12 +10,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 #include <cstdlib>
 
 #include "app/arrowbutton.h"
 #include "app/explosion.h"
 #include "app/plavet.h"
+#include "app/plavetwindow.h"
+#include "app/skillgoals.h"
 #include "tests/core/referee.h"
 
 namespace {
@@ -50,7 +53,7 @@ class LongRunTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Plavet> window_;
+  std::unique_ptr<PlavetWindow> window_;
   int boxesClosed_ = 0;
 
   template <class W = QWidget>
@@ -113,9 +116,21 @@ class LongRunTest : public QObject {
                event);
   }
 
+  const sheet::Planner& planner() const { return window_->plavet()->planner(); }
+
+  // Opens the Skill Goals window, ticks one of its skills and closes it again.
+  void tickAGoal(int n) {
+    window_->showSkillGoals();
+    SkillGoals* goals = window_->skillGoals();
+    for (auto* list : goals->findChildren<QTreeWidget*>())
+      if (list->isVisible() && list->topLevelItemCount() > 0)
+        list->topLevelItem(n % list->topLevelItemCount())->setCheckState(0, Qt::Checked);
+    goals->close();
+  }
+
   // What the window shows must be what the planner holds.
   QString mismatch() {
-    const sheet::Planner& planner = window_->planner();
+    const sheet::Planner& planner = window_->plavet()->planner();
     for (int b = 0; b < sheet::kBoxCount; ++b) {
       const QString shown = find<QLineEdit>(boxName(b))->text();
       if (shown != QString::fromStdString(planner.text(sheet::Box(b))))
@@ -132,7 +147,8 @@ class LongRunTest : public QObject {
 
  private slots:
   void init() {
-    window_ = std::make_unique<Plavet>();  // real message boxes
+    window_ = std::make_unique<PlavetWindow>();  // real message boxes
+    window_->askToSave = [] { return PlavetWindow::Answer::Discard; };
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
@@ -155,9 +171,9 @@ class LongRunTest : public QObject {
     for (int i = 0; i < count; ++i) {
       const events::Event event = i == 0 ? maker.first() : maker.next();
       done.push_back(event);
-      const sheet::State before = window_->planner().state();
+      const sheet::State before = planner().state();
       play(event);
-      const std::string wrong = referee.watch(before, window_->planner().state());
+      const std::string wrong = referee.watch(before, planner().state());
       const QString shown = mismatch();
       if (!wrong.empty() || !shown.isEmpty())
         QFAIL(qPrintable(
@@ -165,10 +181,21 @@ class LongRunTest : public QObject {
             "\nevents:\n" + QString::fromStdString(events::describe(done))));
       if (i % 100 == 99) {  // now and then the help window, opened and closed again
         QTest::mouseClick(find("cmdhelp"), Qt::LeftButton);
-        QVERIFY(window_->helpWindow() && window_->helpWindow()->isVisible());
-        window_->helpWindow()->close();
+        QVERIFY(window_->plavet()->helpWindow() && window_->plavet()->helpWindow()->isVisible());
+        window_->plavet()->helpWindow()->close();
       }
+      if (i % 250 == 249) tickAGoal(i);
     }
+    // Every step of the run undone leads back as far as the history reaches,
+    // and redone to where the run ended.
+    const sheet::State last = planner().state();
+    const size_t steps = window_->history().size();
+    for (size_t s = 0; s < steps; ++s) window_->undo();
+    QVERIFY(!window_->history().canUndo());
+    QVERIFY(steps == history::History::kMaxSteps || planner().state() == sheet::State{});
+    for (size_t s = 0; s < steps; ++s) window_->redo();
+    QVERIFY(planner().state() == last);
+    QCOMPARE(mismatch(), QString());
     QVERIFY2(boxesClosed_ > count / 10, "the run showed hardly any message boxes");
     // Nothing piles up: message boxes and list items come and go.
     QVERIFY2(window_->findChildren<QObject*>().size() <= childrenAtStart,

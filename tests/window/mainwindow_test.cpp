@@ -12,6 +12,7 @@
 
 #include "app/arrowbutton.h"
 #include "app/explosion.h"
+#include "app/layout.h"
 #include "app/plavet.h"
 #include "app/plavetwindow.h"
 #include "recorder.h"
@@ -90,7 +91,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), find("txtmf"));
     QStringList menus;
     for (QAction* a : window_->menuBar()->actions()) menus << a->text().remove('&');
-    QCOMPARE(menus, QStringList({"File", "Edit", "Help"}));
+    QCOMPARE(menus, QStringList({"File", "Edit", "Plan", "Help"}));
+  }
+
+  // The planner's keyboard order is the same inside the main window.
+  void theTabOrderIsThePlannersOwn() {
+    const std::vector<QString>& order = layout::tabOrder();
+    for (size_t i = 1; i <= order.size(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* focus = QApplication::focusWidget();
+      if (focus && qobject_cast<QComboBox*>(focus->parentWidget())) focus = focus->parentWidget();
+      QVERIFY(focus);
+      QCOMPARE(focus->objectName(), order[i % order.size()]);
+    }
   }
 
   // Every action is one step, typing in one box is one step, and undo and
@@ -234,7 +247,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(told_.size(), 1);
     QVERIFY(state() == sheet::State{});
 
-    trigger("Redo");
+    // A note holding the code opens as the plavet, without becoming its file.
+    QFile note(path("note.txt"));
+    QVERIFY(note.open(QIODevice::WriteOnly));
+    note.write(code.toUtf8() + "\n");
+    note.close();
+    QVERIFY(window_->openFile(note.fileName()));
+    QCOMPARE(state().boxes, copied.boxes);
+    QCOMPARE(window_->windowTitle(), QString("Plavet Program v1.33"));
+
     trigger("Copy Plavet as Text");
     const QString text = QGuiApplication::clipboard()->text();
     QVERIFY(text.contains("Dwarf"));

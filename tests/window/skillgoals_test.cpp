@@ -1,0 +1,222 @@
+// The Skill Goals window: it follows the main window, plans the goals ticked
+// with the solver, plays the plan into the main window as one undo step.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTextBrowser>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "app/plavet.h"
+#include "app/plavetwindow.h"
+#include "app/skillgoals.h"
+#include "recorder.h"
+
+class SkillGoalsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  Recorder recorder_;
+  std::unique_ptr<PlavetWindow> main_;
+  SkillGoals* goals_ = nullptr;
+
+  template <class W = QWidget>
+  W* inMain(const QString& name) {
+    auto* w = main_->findChild<W*>(name);
+    if (!w) qFatal("no control %s", qPrintable(name));
+    return w;
+  }
+  template <class W = QWidget>
+  W* inGoals(const QString& name) {
+    auto* w = goals_->findChild<W*>(name);
+    if (!w) qFatal("no control %s", qPrintable(name));
+    return w;
+  }
+  void type(const QString& combo, const QString& text) {
+    auto* edit = inMain<QComboBox>(combo)->lineEdit();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+  }
+  void choose(const QString& race, const QString& first, const QString& second) {
+    type("cmbrace", race);
+    type("cmbfc", first);
+    type("cmbsc", second);
+  }
+  void click(const QString& name) { QTest::mouseClick(inMain(name), Qt::LeftButton); }
+  QTreeWidgetItem* row(const QString& list, const QString& skill) {
+    const auto found = inGoals<QTreeWidget>(list)->findItems(skill, Qt::MatchExactly);
+    if (found.size() != 1) qFatal("no row %s", qPrintable(skill));
+    return found.first();
+  }
+  void tick(const QString& list, const QString& skill) {
+    row(list, skill)->setCheckState(0, Qt::Checked);
+  }
+  const sheet::State& state() { return main_->plavet()->planner().state(); }
+  QString box(const QString& name) { return inMain<QLineEdit>(name)->text(); }
+
+ private slots:
+  void init() {
+    recorder_.shown.clear();
+    main_ = std::make_unique<PlavetWindow>(&recorder_);
+    main_->askToSave = [] { return PlavetWindow::Answer::Discard; };
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+    for (QAction* a : main_->findChildren<QAction*>())
+      if (a->text().remove('&').startsWith("Skill Goals")) a->trigger();
+    goals_ = main_->skillGoals();
+    QVERIFY(goals_ && goals_->isVisible());
+  }
+  void cleanup() {
+    goals_ = nullptr;
+    main_.reset();
+  }
+
+  void itIsAWindowOfItsOwn() {
+    QCOMPARE(goals_->objectName(), QString("SkillGoals"));
+    QCOMPARE(goals_->windowTitle(), QString("Skill Goals"));
+    QVERIFY(goals_->isWindow());
+    QVERIFY(!goals_->parentWidget());
+    main_->showSkillGoals();  // once more: the same window
+    QCOMPARE(main_->skillGoals(), goals_);
+    for (QWidget* w : goals_->findChildren<QWidget*>()) {
+      if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(goals_)) continue;
+      QVERIFY2(!w->accessibleName().isEmpty() || qobject_cast<QAbstractButton*>(w),
+               qPrintable(w->objectName()));
+    }
+  }
+
+  // Until the three selections name a race and two classes, the window says
+  // what to choose; then it follows the main window without reopening.
+  void itSaysWhatToChooseAndThenFollows() {
+    QVERIFY(!inGoals("firstClassGoals")->isVisible());
+    QVERIFY(inGoals<QLabel>("hint")->text().contains("a race, a first class and a second class"));
+    choose("dwarf", "Artificer", "");
+    QVERIFY(inGoals<QLabel>("hint")->text().contains("\"dwarf\" is not one"));
+    choose("Dwarf", "Artificer", "Anti-Paladin");
+    QVERIFY(inGoals("firstClassGoals")->isVisible());
+    QCOMPARE(inGoals<QTreeWidget>("firstClassGoals")->topLevelItemCount(), 28);
+    QCOMPARE(inGoals<QTreeWidget>("secondClassGoals")->topLevelItemCount(), 23);
+    QCOMPARE(inGoals<QTreeWidget>("secondClassGoals")->topLevelItem(18)->text(0),
+             QString("Charge (45 PAir/45 PSpirit)"));  // the second-class copy's order
+  }
+
+  // Each requirement reads as met or as the points it lacks, and follows
+  // every press in the main window. A label is not the rule.
+  void requirementsFollowTheValues() {
+    choose("Dwarf", "Thief", "Warrior");
+    click("cmdstrt");
+    QCOMPARE(row("firstClassGoals", "Pick Lock (25 PFire)")->text(1), QString("PFire 25: 10 more"));
+    QTest::mousePress(inMain("cmdpfu"), Qt::RightButton);
+    QCOMPARE(row("firstClassGoals", "Pick Lock (25 PFire)")->text(1),
+             QString("qualifies (PFire 25: met)"));
+    QCOMPARE(row("firstClassGoals", "Dodge (40 PAir)")->text(1), QString("PAir 45: 45 more"));
+    QCOMPARE(row("secondClassGoals", "Focus")->text(1), QString("qualifies (needs nothing)"));
+    QCOMPARE(row("secondClassGoals", "Weapon Mastery (55 PFire/55 PSpirit)")->text(1),
+             QString("PFire 65: 40 more, PSpirit 55: 55 more"));
+  }
+
+  // The worked example, ticked in the window, applied, undone.
+  void aPlanIsAppliedAsOneStepAndUndone() {
+    choose("Dwarf", "Artificer", "Anti-Paladin");
+    click("cmdstrt");
+    QTest::mousePress(inMain("cmdmwu"), Qt::LeftButton);
+    const sheet::State before = state();
+    tick("firstClassGoals", "Vorpalize (55 MFire)");
+    tick("secondClassGoals", "Charge (45 PAir/45 PSpirit)");
+    QVERIFY(goals_->plan());
+    const goals::Plan expected = goals::plan(goals_->problem());
+    QCOMPARE(goals_->problem().goals.size(), size_t(2));
+    QCOMPARE(goals_->plan()->pointsLeft, 490);
+    QCOMPARE(goals_->plan()->pointsLeft, expected.pointsLeft);
+    const QString summary = inGoals<QTextBrowser>("summary")->toPlainText();
+    QVERIFY(summary.contains("Points left at the end: 490"));
+    QVERIFY(summary.contains("Before multi-classing: M Fire +40 (Magic pool)."));
+    QVERIFY(summary.contains("After multi-classing: P Air +45 (Physical pool), P Spirit +45"));
+
+    recorder_.shown.clear();
+    goals_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(goals_));
+    QTest::keyClick(goals_, Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(recorder_.shown.empty());  // no message on the way
+    QCOMPARE(box("txtmf"), QString("35"));
+    QCOMPARE(box("txtpa"), QString("45"));
+    QCOMPARE(box("txtps"), QString("45"));
+    QCOMPARE(box("txtmw"), QString("0"));  // a new plavet: the press before is gone
+    QCOMPARE(QStringList({box("txtmpr"), box("txtppr"), box("txtepr")}),
+             QStringList({"160", "180", "150"}));
+    QVERIFY(state().multiClassed && state().selectionsLocked);
+    // Both lists as "Show Current Skills" leaves them: from the final values,
+    // where M Fire is back at 35.
+    auto* first = inMain<QListWidget>("fclstskill");
+    QCOMPARE(first->findItems("Create Light (35 MFire)", Qt::MatchExactly).size(), 1);
+    QCOMPARE(first->findItems("Vorpalize (55 MFire)", Qt::MatchExactly).size(), 0);
+    QCOMPARE(inMain<QListWidget>("sclstskill")
+                 ->findItems("Charge (45 PAir/45 PSpirit)", Qt::MatchExactly)
+                 .size(),
+             1);
+    QCOMPARE(main_->history().undoName(), std::string_view("Apply skill goals"));
+    QCOMPARE(goals_->problem().goals.size(), size_t(2));  // the same classes: still ticked
+
+    main_->undo();
+    QVERIFY(state() == before);
+    QCOMPARE(box("txtmw"), QString("1"));
+  }
+
+  // The plan's clan-town boxes come from the main window when the window
+  // opens; other classes clear the goals; Space ticks.
+  void boxesClassesAndKeys() {
+    choose("Human", "Bard", "Druid");
+    click("cmdstrt");
+    click("chkMBonus1");
+    click("chkPBonus2");
+    main_->showSkillGoals();
+    QCOMPARE(inGoals<QSpinBox>("magicBonus")->value(), 1);
+    QCOMPARE(inGoals<QSpinBox>("physicalBonus")->value(), 1);
+    auto* list = inGoals<QTreeWidget>("secondClassGoals");
+    list->setFocus();
+    list->setCurrentItem(list->topLevelItem(3));
+    QTest::keyClick(list->viewport(), Qt::Key_Space);
+    QCOMPARE(list->topLevelItem(3)->checkState(0), Qt::Checked);
+    QCOMPARE(goals_->problem().goals.size(), size_t(1));
+    QCOMPARE(goals_->problem().magicBonus, 1);
+
+    click("cmdstrt");  // reset: the classes are gone, and the lists with them
+    QVERIFY(!goals_->plan());
+    choose("Human", "Bard", "Druid");
+    QCOMPARE(goals_->problem().goals.size(), size_t(1));  // the same classes again
+    choose("Human", "Bard", "Thief");
+    QVERIFY(goals_->problem().goals.empty());
+  }
+
+  // In the main window, a skill's tooltip shows what the rule needs, also
+  // where the label says otherwise.
+  void skillTooltipsShowTheRule() {
+    choose("Dwarf", "Warrior", "Thief");
+    click("cmdstrt");
+    click("cmdshsk");
+    auto* list = inMain<QListWidget>("fclstskill");
+    auto tipOf = [&](const QString& skill) {
+      const auto items = list->findItems(skill, Qt::MatchExactly);
+      if (items.size() != 1) return QString("no item");
+      const QPoint at = list->visualItemRect(items.first()).center();
+      QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+      QApplication::sendEvent(list->viewport(), &help);
+      return QToolTip::text();
+    };
+    QCOMPARE(tipOf("Focus"), QString("Needs nothing: always listed"));
+    for (int i = 0; i < 7; ++i) QTest::mousePress(inMain("cmdpfu"), Qt::RightButton);
+    for (int i = 0; i < 6; ++i) QTest::mousePress(inMain("cmdpsu"), Qt::RightButton);
+    click("cmdshsk");
+    QCOMPARE(tipOf("Weapon Mastery (55 PFire/PSpirit)"), QString("Needs PFire 65 and PSpirit 55"));
+  }
+};
+
+QTEST_MAIN(SkillGoalsTest)
+#include "skillgoals_test.moc"
