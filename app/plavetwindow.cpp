@@ -184,10 +184,14 @@ void PlavetWindow::quit() {
 }
 
 void PlavetWindow::closeEvent(QCloseEvent* event) {
-  if (quitting_ || maySetPlavetAside())
-    event->accept();
-  else
+  if (!quitting_ && !maySetPlavetAside()) {
     event->ignore();
+    return;
+  }
+  event->accept();
+  // Skill Goals is a view of this window's plavet and goes with it; the help
+  // window stands on its own.
+  if (skillGoals_) skillGoals_->close();
 }
 
 void PlavetWindow::about() {

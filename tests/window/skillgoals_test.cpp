@@ -85,6 +85,10 @@ class SkillGoalsTest : public QObject {
     QVERIFY(!goals_->parentWidget());
     main_->showSkillGoals();  // once more: the same window
     QCOMPARE(main_->skillGoals(), goals_);
+    main_->close();  // a view of the main window's plavet: it closes with it
+    QVERIFY(!goals_->isVisible());
+    main_->show();
+    main_->showSkillGoals();
     for (QWidget* w : goals_->findChildren<QWidget*>()) {
       if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(goals_)) continue;
       QVERIFY2(!w->accessibleName().isEmpty() || qobject_cast<QAbstractButton*>(w),
