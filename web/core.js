@@ -5,6 +5,7 @@
 //   const plavet = core.open();             // a fresh plavet, as the page opens
 //   const outcome = plavet.click("cmdstrt");
 //   // outcome.messages: [{text, title, state}], outcome.state: the state after
+//   const link = "#" + plavet.code();
 //
 // Every event returns what the page must show: the messages in order, each
 // over the state of its moment, then the state after the event.
@@ -38,25 +39,58 @@ var PlavetCore = (function () {
       return JSON.parse(decoder.decode(this.send("state")));
     }
 
-    // The core's answer as bytes: `what` is the event ("click", "mouse_down",
-    // "check", "type" or "state"), then the control's name and its argument
-    // (a button code, a checked state, or a text's UTF-8 bytes).
-    send(what, name, argument) {
+    // The plavet's code, and a link's code opened (an event like the others:
+    // a code that can't be used answers with a message saying why).
+    code() {
+      return decoder.decode(this.send("code"));
+    }
+    openCode(code) {
+      return this.parsed(this.send("open_code", encoder.encode(code)));
+    }
+
+    // The Skill Goals view: each call answers with the view as it then
+    // stands (see web/goalsview.h); `copy` is 0 for the first class, 1 for
+    // the second. applyPlan() is an event.
+    openGoals() {
+      return this.parsed(this.send("goals_open"));
+    }
+    goals() {
+      return this.parsed(this.send("goals_view"));
+    }
+    tick(copy, row, ticked) {
+      return this.parsed(this.send("goals_tick", copy, row, ticked));
+    }
+    setBonuses(magic, physical) {
+      return this.parsed(this.send("goals_bonuses", magic, physical));
+    }
+    clearGoals() {
+      return this.parsed(this.send("goals_clear"));
+    }
+    applyPlan() {
+      return this.parsed(this.send("apply_plan"));
+    }
+
+    // The core's answer as bytes: `what` names the function (plavet_click,
+    // plavet_mouse_down, ...), then its arguments after the session: texts
+    // (a control's name), bytes (a text's UTF-8, passed with its length),
+    // numbers or flags.
+    send(what, ...args) {
       const types = ["number"];
-      const args = [this.session];
-      if (name !== undefined) {
-        types.push("string");
-        args.push(name);
+      const values = [this.session];
+      for (const arg of args) {
+        if (typeof arg === "string") {
+          types.push("string");
+          values.push(arg);
+        } else if (arg instanceof Uint8Array) {
+          types.push("array", "number");
+          values.push(arg, arg.length);
+        } else {
+          types.push("number");
+          values.push(Number(arg));
+        }
       }
-      if (argument instanceof Uint8Array) {
-        types.push("array", "number");
-        args.push(argument, argument.length);
-      } else if (argument !== undefined) {
-        types.push("number");
-        args.push(Number(argument));
-      }
-      const answer = this.module.ccall("plavet_" + what, "number", types, args);
-      if (!answer) throw new Error(`no control "${name}" takes a ${what}`);
+      const answer = this.module.ccall("plavet_" + what, "number", types, values);
+      if (!answer) throw new Error(`plavet_${what} takes no ${args.join(", ")}`);
       return copyText(this.module, answer);
     }
 

@@ -26,6 +26,15 @@ const char* handOut(std::string text) {
   return handedOut().c_str();
 }
 
+// The Skill Goals view after `change`, which says whether it took; nothing
+// before the view exists.
+template <class Change>
+const char* goalsAfter(web::Session* session, Change&& change) {
+  web::GoalsView* goals = session->goals();
+  if (!goals || !change(*goals)) return nullptr;
+  return handOut(goals->json());
+}
+
 }  // namespace
 
 extern "C" {
@@ -70,5 +79,46 @@ PLAVET_EXPORT const char* plavet_format_number(double value) {
 
 PLAVET_EXPORT double plavet_parse_number(const char* text, std::size_t length) {
   return sheet::parseNumber(std::string_view(text, length));
+}
+
+PLAVET_EXPORT const char* plavet_code(web::Session* session) {
+  return handOut(session->code());
+}
+
+PLAVET_EXPORT const char* plavet_open_code(web::Session* session, const char* code,
+                                           std::size_t length) {
+  return handOut(session->openCode(std::string_view(code, length)));
+}
+
+PLAVET_EXPORT const char* plavet_goals_open(web::Session* session) {
+  return handOut(session->openGoals().json());
+}
+
+PLAVET_EXPORT const char* plavet_goals_view(web::Session* session) {
+  return goalsAfter(session, [](web::GoalsView&) { return true; });
+}
+
+PLAVET_EXPORT const char* plavet_goals_tick(web::Session* session, int copy, int row, int ticked) {
+  if (copy != 0 && copy != 1) return nullptr;
+  return goalsAfter(session, [&](web::GoalsView& goals) {
+    return goals.tick(copy == 0 ? skills::Copy::FirstClass : skills::Copy::SecondClass, row,
+                      ticked != 0);
+  });
+}
+
+PLAVET_EXPORT const char* plavet_goals_bonuses(web::Session* session, int magic, int physical) {
+  return goalsAfter(session,
+                    [&](web::GoalsView& goals) { return goals.setBonuses(magic, physical); });
+}
+
+PLAVET_EXPORT const char* plavet_goals_clear(web::Session* session) {
+  return goalsAfter(session, [](web::GoalsView& goals) {
+    goals.clear();
+    return true;
+  });
+}
+
+PLAVET_EXPORT const char* plavet_apply_plan(web::Session* session) {
+  return handOut(session->applyPlan());
 }
 }

@@ -23,6 +23,22 @@ const char* plavet_type(web::Session* session, const char* combo, const char* te
 const char* plavet_state(web::Session* session);
 const char* plavet_choices();  // the items each combo box offers
 
+// Links: the plavet's code, and a link's code opened as a user event.
+const char* plavet_code(web::Session* session);
+const char* plavet_open_code(web::Session* session, const char* code, std::size_t length);
+
+// The Skill Goals view (see GoalsView): each returns the view as it stands
+// after the call. _open builds it on first use; the others give a null
+// pointer before it exists, and for a row or a count that is not one.
+// `copy` is 0 for the first class, 1 for the second.
+const char* plavet_goals_open(web::Session* session);
+const char* plavet_goals_view(web::Session* session);
+const char* plavet_goals_tick(web::Session* session, int copy, int row, int ticked);
+const char* plavet_goals_bonuses(web::Session* session, int magic, int physical);
+const char* plavet_goals_clear(web::Session* session);
+// "Apply Plan", a user event; a null pointer without a plan.
+const char* plavet_apply_plan(web::Session* session);
+
 // How the core writes and reads the numbers of its boxes, so that tests can
 // hold the WebAssembly build to the texts of the native one.
 const char* plavet_format_number(double value);

@@ -5,6 +5,8 @@
 
 #include "sheet/tables.h"
 #include "skills/catalogue.h"
+#include "store/code.h"
+#include "web/json.h"
 
 namespace web {
 namespace {
@@ -26,67 +28,20 @@ std::optional<int> find(const std::array<std::string_view, N>& names, std::strin
   return std::nullopt;
 }
 
-// A JSON string. Bytes pass as they are, so a text keeps its exact bytes;
-// what the page types is UTF-8, and stays valid JSON.
-void quoted(std::string& out, std::string_view text) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  out += '"';
-  for (char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (byte < 0x20) {
-      out += "\\u00";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 15];
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
-
-void field(std::string& out, std::string_view name) {
-  out += out.back() == '{' ? "" : ",";
-  quoted(out, name);
-  out += ':';
-}
-
-void field(std::string& out, std::string_view name, bool value) {
-  field(out, name);
-  out += value ? "true" : "false";
-}
-
-template <class Texts>
-void field(std::string& out, std::string_view name, const Texts& texts) {
-  field(out, name);
-  out += '[';
-  for (std::string_view text : texts) {
-    if (out.back() != '[') out += ',';
-    quoted(out, text);
-  }
-  out += ']';
-}
-
 std::string stateOf(const sheet::Planner& planner) {
   std::string out = "{";
-  for (int b = 0; b < sheet::kBoxCount; ++b) {
-    field(out, kBoxNames[b]);
-    quoted(out, planner.text(static_cast<sheet::Box>(b)));
-  }
-  for (int s = 0; s < 3; ++s) {
-    field(out, kComboNames[s]);
-    quoted(out, planner.selectionText(static_cast<sheet::Selection>(s)));
-  }
-  field(out, "locked", planner.selectionsLocked());
-  for (int s = 0; s < 3; ++s) field(out, kSpellNames[s], planner.isChecked(sheet::Spell(s)));
-  for (int b = 0; b < 4; ++b) field(out, kBonusNames[b], planner.isChecked(sheet::Bonus(b)));
-  field(out, "fclstskill", planner.firstClassSkills().items());
-  field(out, "sclstskill", planner.secondClassSkills().items());
-  field(out, "started", planner.started());
-  field(out, "startResetToggle", planner.state().startResetToggle);
-  field(out, "multiClassed", planner.multiClassed());
+  for (int b = 0; b < sheet::kBoxCount; ++b)
+    json::text(out, kBoxNames[b], planner.text(static_cast<sheet::Box>(b)));
+  for (int s = 0; s < 3; ++s)
+    json::text(out, kComboNames[s], planner.selectionText(static_cast<sheet::Selection>(s)));
+  json::flag(out, "locked", planner.selectionsLocked());
+  for (int s = 0; s < 3; ++s) json::flag(out, kSpellNames[s], planner.isChecked(sheet::Spell(s)));
+  for (int b = 0; b < 4; ++b) json::flag(out, kBonusNames[b], planner.isChecked(sheet::Bonus(b)));
+  json::texts(out, "fclstskill", planner.firstClassSkills().items());
+  json::texts(out, "sclstskill", planner.secondClassSkills().items());
+  json::flag(out, "started", planner.started());
+  json::flag(out, "startResetToggle", planner.state().startResetToggle);
+  json::flag(out, "multiClassed", planner.multiClassed());
   return out + "}";
 }
 
@@ -109,14 +64,13 @@ Session::Session() {
   planner_.load();
 }
 
+Session::~Session() = default;
+
 void Session::show(std::string_view text, std::string_view title) {
-  messages_ += messages_.empty() ? "" : ",";
-  messages_ += "{";
-  field(messages_, "text");
-  quoted(messages_, text);
-  field(messages_, "title");
-  quoted(messages_, title);
-  field(messages_, "state");
+  messages_ += messages_.empty() ? "{" : ",{";
+  json::text(messages_, "text", text);
+  json::text(messages_, "title", title);
+  json::key(messages_, "state");
   messages_ += stateOf(planner_) + "}";
 }
 
@@ -124,6 +78,7 @@ template <class Action>
 std::string Session::outcome(Action&& action) {
   messages_.clear();
   action();
+  if (goals_) goals_->follow();
   return "{\"messages\":[" + messages_ + "],\"state\":" + stateOf(planner_) + "}";
 }
 
@@ -135,9 +90,9 @@ std::string Session::choices() {
   std::array<std::string_view, sheet::kRaceBonuses.size()> races{};
   for (std::size_t r = 0; r < races.size(); ++r) races[r] = sheet::kRaceBonuses[r].race;
   std::string out = "{";
-  field(out, kComboNames[0], races);
-  field(out, kComboNames[1], skills::kClassNames);
-  field(out, kComboNames[2], skills::kClassNames);
+  json::texts(out, kComboNames[0], races);
+  json::texts(out, kComboNames[1], skills::kClassNames);
+  json::texts(out, kComboNames[2], skills::kClassNames);
   return out + "}";
 }
 
@@ -168,6 +123,32 @@ std::string Session::type(std::string_view combo, std::string_view text) {
   const auto selection = find(kComboNames, combo);
   if (!selection) return {};
   return outcome([&] { planner_.setSelectionText(sheet::Selection(*selection), text); });
+}
+
+std::string Session::code() const {
+  return store::encodeCode(planner_.state());
+}
+
+std::string Session::openCode(std::string_view code) {
+  return outcome([&] {
+    store::Loaded loaded = store::decodeCode(code);
+    if (loaded.state)
+      planner_.restore(*loaded.state);
+    else
+      show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
+  });
+}
+
+GoalsView& Session::openGoals() {
+  if (!goals_) goals_ = std::make_unique<GoalsView>(planner_);
+  goals_->open();
+  return *goals_;
+}
+
+std::string Session::applyPlan() {
+  std::optional<sheet::State> played = goals_ ? goals_->played() : std::nullopt;
+  if (!played) return {};
+  return outcome([&] { planner_.restore(*played); });
 }
 
 }  // namespace web

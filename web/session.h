@@ -3,16 +3,19 @@
 // show, written as JSON for the page's script.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "sheet/planner.h"
+#include "web/goalsview.h"
 
 namespace web {
 
 class Session final : public sheet::MessageSink {
  public:
   Session();  // the page opens
+  ~Session() override;
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -33,6 +36,21 @@ class Session final : public sheet::MessageSink {
 
   const sheet::Planner& planner() const { return planner_; }
 
+  // The plavet as a code, for a link.
+  std::string code() const;
+  // A link's code opened: the plavet it holds, with its lists as "Show
+  // Current Skills" leaves them, or a message saying why it can't be used
+  // and the plavet as it was.
+  std::string openCode(std::string_view code);
+
+  // The Skill Goals view: built when the page first opens it, and from then
+  // on following every event. None before.
+  GoalsView& openGoals();
+  GoalsView* goals() { return goals_.get(); }
+  // "Apply Plan": the view's plan played into the plavet, without a message.
+  // Empty, and nothing changes, without a plan.
+  std::string applyPlan();
+
   // What each combo box offers: {"cmbrace":[...],"cmbfc":[...],"cmbsc":[...]}.
   static std::string choices();
 
@@ -43,6 +61,7 @@ class Session final : public sheet::MessageSink {
 
   sheet::Planner planner_{*this};
   std::string messages_;  // the JSON of the messages shown so far during an event
+  std::unique_ptr<GoalsView> goals_;
 };
 
 }  // namespace web

@@ -1,6 +1,7 @@
 // The WebAssembly core against the native one: the core tests' random runs
-// of user events, and the numbers the core writes and reads, must give the
-// same answers byte for byte.
+// of user events (each ending with the plavet's code opened as a link, and
+// opened damaged), runs with the Skill Goals view open, and the numbers the
+// core writes and reads, must give the same answers byte for byte.
 "use strict";
 
 const assert = require("node:assert/strict");
@@ -9,6 +10,7 @@ const { test } = require("node:test");
 const { loadCore, tool } = require("./support");
 
 const RUNS = Number(process.env.PLAVET_WEB_RUNS || 2000);
+const GOAL_RUNS = Number(process.env.PLAVET_WEB_GOAL_RUNS || 300);
 
 // The lines a child process writes, as bytes: the runs carry texts that are
 // not UTF-8, and they must reach the core as they are.
@@ -24,16 +26,24 @@ async function* lines(stream) {
   }
 }
 
-// "click cmdstrt", "mousedown cmdmfu 2", "check chkBless 1", "type cmbrace 4477..."
+// "click cmdstrt", "mousedown cmdmfu 2", "check chkBless 1", "type cmbrace 4477...",
+// "open_code 706c...", "goals_tick 0 3 1": the answer's bytes, none where the
+// core gives none.
 function replay(plavet, event) {
   const [what, name, argument] = event.split(" ");
-  switch (what) {
-    case "click": return plavet.send("click", name);
-    case "mousedown": return plavet.send("mouse_down", name, Number(argument));
-    case "check": return plavet.send("check", name, Number(argument));
-    case "type": return plavet.send("type", name, Buffer.from(argument ?? "", "hex"));
+  const numbers = event.split(" ").slice(1).map(Number);
+  try {
+    switch (what) {
+      case "click": return plavet.send("click", name);
+      case "mousedown": return plavet.send("mouse_down", name, Number(argument));
+      case "check": return plavet.send("check", name, Number(argument));
+      case "type": return plavet.send("type", name, Buffer.from(argument ?? "", "hex"));
+      case "open_code": return plavet.send("open_code", Buffer.from(name ?? "", "hex"));
+      default: return plavet.send(what, ...numbers);
+    }
+  } catch {
+    return new Uint8Array();
   }
-  throw new Error(`no such event: ${event}`);
 }
 
 // Where two answers part, with some context.
@@ -44,9 +54,10 @@ function firstDifference(want, got) {
   return `from byte ${at}:\n  native: ${around(want)}\n  wasm:   ${around(got)}`;
 }
 
-test(`${RUNS} random runs give the same answers natively and in WebAssembly`, async () => {
+// Plays what `web_trace MODE COUNT` writes through the WebAssembly core.
+async function sameAnswers(mode, count) {
   const core = await loadCore();
-  const trace = spawn(tool("web_trace"), ["runs", String(RUNS)], { stdio: ["ignore", "pipe", "inherit"] });
+  const trace = spawn(tool("web_trace"), [mode, String(count)], { stdio: ["ignore", "pipe", "inherit"] });
   const exited = new Promise((resolve) => trace.on("close", resolve));
   let plavet = null, run = "", event = null, events = 0, runs = 0;
   for await (const line of lines(trace.stdout)) {
@@ -62,16 +73,22 @@ test(`${RUNS} random runs give the same answers natively and in WebAssembly`, as
       const got = replay(plavet, event);
       if (!Buffer.from(got).equals(line)) {
         trace.kill();
-        assert.fail(`${run}, event ${events} (${event}) answers differently ${firstDifference(line, got)}`);
+        assert.fail(`${run}, event ${events} (${event.slice(0, 200)}) answers differently ${firstDifference(line, got)}`);
       }
       event = null;
       events++;
     }
   }
   assert.equal(await exited, 0);
-  assert.equal(runs, RUNS);
-  assert.ok(events > 20 * RUNS, `only ${events} events`);
-});
+  assert.equal(runs, count);
+  assert.ok(events > 20 * count, `only ${events} events`);
+}
+
+test(`${RUNS} random runs, each ending with links, give the same answers natively and in WebAssembly`,
+  () => sameAnswers("runs", RUNS));
+
+test(`${GOAL_RUNS} random runs with skill goals give the same answers natively and in WebAssembly`,
+  () => sameAnswers("goals", GOAL_RUNS));
 
 test("numbers are written and read as the native core writes and reads them", async () => {
   const core = await loadCore();

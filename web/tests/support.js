@@ -14,6 +14,20 @@ const tools = process.env.PLAVET_TOOLS || path.join(root, "build/web/tests");
 
 const loadCore = () => require(path.join(site, "plavet.js")).load();
 const tool = (name) => path.join(tools, name);
+// The desktop program of the same build, for `plavet plan`.
+const program = process.env.PLAVET_PROGRAM || path.join(tools, "../../app/plavet");
+
+// The best plan for a problem as the desktop program's `plavet plan --json`
+// finds it: {race, first, second, magicBonus, physicalBonus, goals: [{copy:
+// 0|1, skill}]} in, its JSON out.
+function planNatively(problem) {
+  const args = ["plan", "--json", "--race", problem.race, "--first", problem.first,
+    "--second", problem.second, "--magic-bonus", String(problem.magicBonus),
+    "--physical-bonus", String(problem.physicalBonus)];
+  for (const goal of problem.goals)
+    args.push(goal.copy === 0 ? "--first-skill" : "--second-skill", goal.skill);
+  return JSON.parse(execFileSync(program, args, { encoding: "utf8" }));
+}
 
 // The window's own control table, as the Qt window is built from it.
 const windowLayout = () => JSON.parse(execFileSync(tool("web_layout"), { encoding: "utf8" }));
@@ -142,4 +156,6 @@ class Driver {
   }
 }
 
-module.exports = { site, tool, loadCore, windowLayout, launchBrowser, openPage, pageUrl, Driver };
+module.exports = {
+  site, tool, loadCore, planNatively, windowLayout, launchBrowser, openPage, pageUrl, Driver,
+};

@@ -4,11 +4,18 @@
 // through the WebAssembly build and wants the same answers, byte for byte.
 //
 //   web_trace runs COUNT [START]   runs made from start values START, START+1, ...
+//   web_trace goals COUNT [START]  runs with the Skill Goals view open, goal
+//                                  events among the user's
 //   web_trace numbers              the core's numbers written and read
 //
 // Runs: per run a line "run START", then per event one line for the event
 //   click NAME | mousedown NAME CODE | check NAME 0|1 | type NAME HEXBYTES
-// and one line with the answer's JSON.
+//   code | open_code HEXBYTES
+//   goals_open | goals_view | goals_tick COPY ROW 0|1 | goals_bonuses MAGIC PHYSICAL
+//   goals_clear | apply_plan
+// and one line with the answer (JSON, or the code), empty for none. Each run
+// of `runs` ends with the plavet's code, opened as a link, and opened
+// damaged.
 // Numbers: per number "BITS TEXT READ", the number's bits in hex, its text
 // and the bits of what the text reads back as; per text of number_cases
 // "text HEXBYTES READ".
@@ -20,6 +27,7 @@
 
 #include "events.h"
 #include "number_cases.h"
+#include "skills/catalogue.h"
 #include "web/exports.h"
 #include "web/session.h"
 
@@ -50,6 +58,10 @@ std::string arrowName(skills::Value value, sheet::Direction direction) {
   return std::string("cmd") + (v < skills::kElementCount ? 'm' : 'p') +
          kElements[static_cast<std::size_t>(v % skills::kElementCount)] +
          (direction == sheet::Direction::Raise ? 'u' : 'd');
+}
+
+void say(const std::string& line, const char* answer) {
+  std::printf("%s\n%s\n", line.c_str(), answer ? answer : "");
 }
 
 // Sends the event through the C functions; writes it and the answer down.
@@ -97,7 +109,77 @@ void play(web::Session* session, const Event& event) {
                      },
                  },
                  event);
-  std::printf("%s\n%s\n", line.c_str(), answer ? answer : "");
+  say(line, answer);
+}
+
+void openCode(web::Session* session, const std::string& code) {
+  say("open_code " + hex(code), plavet_open_code(session, code.data(), code.size()));
+}
+
+// The plavet's code, opened as it is and then damaged: a character changed,
+// one added, or the code cut short.
+void link(web::Session* session, RandomChoices& choices) {
+  const std::string code = plavet_code(session);
+  say("code", code.c_str());
+  openCode(session, code);
+  constexpr std::string_view kLetters =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_+/= #%";
+  std::string damaged = code;
+  const std::size_t at = choices.below(static_cast<unsigned>(code.size()));
+  const char letter = kLetters[choices.below(static_cast<unsigned>(kLetters.size()))];
+  switch (choices.below(3)) {
+    case 0:
+      damaged[at] = letter;
+      break;
+    case 1:
+      damaged.insert(at, 1, letter);
+      break;
+    default:
+      damaged.resize(at);
+  }
+  openCode(session, damaged);
+}
+
+// One event of the Skill Goals view: mostly ticks, some of rows that are
+// not there, and counts out of range.
+void goalEvent(web::Session* session, RandomChoices& choices) {
+  const goals::Problem& problem = session->goals()->problem();
+  const auto number = [](unsigned n) { return " " + std::to_string(n); };
+  switch (choices.below(9)) {
+    case 0:
+    case 1:
+    case 2:
+    case 3: {
+      const unsigned copy = choices.below(2);
+      const std::size_t rows =
+          skills::rowsOf(copy == 0 ? problem.firstClass : problem.secondClass,
+                         copy == 0 ? skills::Copy::FirstClass : skills::Copy::SecondClass)
+              .size();
+      const unsigned row = choices.below(static_cast<unsigned>(rows) + 2);
+      const unsigned ticked = choices.below(4) != 0;
+      say("goals_tick" + number(copy) + number(row) + number(ticked),
+          plavet_goals_tick(session, static_cast<int>(copy), static_cast<int>(row),
+                            static_cast<int>(ticked)));
+      break;
+    }
+    case 4: {
+      const unsigned magic = choices.below(4), physical = choices.below(4);
+      say("goals_bonuses" + number(magic) + number(physical),
+          plavet_goals_bonuses(session, static_cast<int>(magic), static_cast<int>(physical)));
+      break;
+    }
+    case 5:
+      say("goals_clear", plavet_goals_clear(session));
+      break;
+    case 6:
+      say("apply_plan", plavet_apply_plan(session));
+      break;
+    case 7:
+      say("goals_open", plavet_goals_open(session));
+      break;
+    default:
+      say("goals_view", plavet_goals_view(session));
+  }
 }
 
 void runs(long count, std::uint64_t start) {
@@ -107,6 +189,22 @@ void runs(long count, std::uint64_t start) {
     web::Session* session = plavet_open();
     std::printf("run %llu\n", static_cast<unsigned long long>(startValue));
     for (const Event& event : makeRun(choices)) play(session, event);
+    link(session, choices);
+    plavet_close(session);
+  }
+}
+
+void goalRuns(long count, std::uint64_t start) {
+  for (long i = 0; i < count; ++i) {
+    const std::uint64_t startValue = start + static_cast<std::uint64_t>(i);
+    RandomChoices choices(startValue);
+    web::Session* session = plavet_open();
+    std::printf("run %llu\n", static_cast<unsigned long long>(startValue));
+    for (const Event& event : makeRun(choices)) {
+      if (choices.below(8) == 0 && !session->goals()) say("goals_open", plavet_goals_open(session));
+      play(session, event);
+      if (session->goals() && choices.below(2) == 0) goalEvent(session, choices);
+    }
     plavet_close(session);
   }
 }
@@ -127,13 +225,15 @@ void numbers() {
 
 int main(int argc, char** argv) {
   const std::string_view what = argc > 1 ? argv[1] : "";
+  const std::uint64_t start = argc > 3 ? std::strtoull(argv[3], nullptr, 0) : 1;
   if (what == "runs" && argc > 2) {
-    runs(std::strtol(argv[2], nullptr, 0),
-         argc > 3 ? std::strtoull(argv[3], nullptr, 0) : std::uint64_t{1});
+    runs(std::strtol(argv[2], nullptr, 0), start);
+  } else if (what == "goals" && argc > 2) {
+    goalRuns(std::strtol(argv[2], nullptr, 0), start);
   } else if (what == "numbers") {
     numbers();
   } else {
-    std::fprintf(stderr, "usage: %s runs COUNT [START] | numbers\n", argv[0]);
+    std::fprintf(stderr, "usage: %s runs|goals COUNT [START] | numbers\n", argv[0]);
     return 2;
   }
 }

@@ -1,0 +1,276 @@
+#include "web/goalsview.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "sheet/tables.h"
+#include "web/json.h"
+
+namespace web {
+namespace {
+
+using skills::Copy;
+
+bool isRace(const std::string& text) {
+  return sheet::findRace(text) != nullptr;
+}
+bool isClass(const std::string& text) {
+  return std::find(skills::kClassNames.begin(), skills::kClassNames.end(), text) !=
+         skills::kClassNames.end();
+}
+
+// "a, b and c"
+std::string wordList(const std::vector<std::string>& words) {
+  std::string out;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i > 0) out += i + 1 == words.size() ? " and " : ", ";
+    out += words[i];
+  }
+  return out;
+}
+
+// "MFire", "PSpirit": a value as the catalogue's labels name it.
+std::string valueWord(skills::Value value) {
+  std::string name = goals::valueName(value);
+  name.erase(1, 1);  // "M Fire"
+  return name;
+}
+
+// What a row needs as the rule that lists it applies it, which is not always
+// what its label says: "MFire 55 and MSpirit 40".
+std::string needsText(const skills::SkillRow& row) {
+  std::vector<std::string> needs;
+  for (int n = 0; n < row.needCount; ++n)
+    needs.push_back(valueWord(row.needs[n].value) + " " + std::to_string(row.needs[n].minimum));
+  return wordList(needs);
+}
+
+// "M Fire +40 (Magic pool), P Air +10 (4 from the Physical pool, 6 from the Either pool)"
+std::string pressesText(const std::vector<goals::Raise>& raises) {
+  if (raises.empty()) return "no presses";
+  std::string out;
+  for (const goals::Raise& r : raises) {
+    const std::string kind =
+        skills::index(r.value) < skills::kElementCount ? "Magic pool" : "Physical pool";
+    const std::string from = r.fromEither == 0 ? kind
+                             : r.fromKindPool == 0
+                                 ? "Either pool"
+                                 : std::to_string(r.fromKindPool) + " from the " + kind + ", " +
+                                       std::to_string(r.fromEither) + " from the Either pool";
+    if (!out.empty()) out += ", ";
+    out += goals::valueName(r.value) + " +" + std::to_string(r.presses) + " (" + from + ")";
+  }
+  return out;
+}
+
+class Silent : public sheet::MessageSink {
+ public:
+  void show(std::string_view, std::string_view) override {}
+};
+
+}  // namespace
+
+void GoalsView::open() {
+  using sheet::Bonus;
+  problem_.magicBonus = planner_.isChecked(Bonus::MBonus1) + planner_.isChecked(Bonus::MBonus2);
+  problem_.physicalBonus = planner_.isChecked(Bonus::PBonus1) + planner_.isChecked(Bonus::PBonus2);
+  follow();
+  replan();
+}
+
+void GoalsView::follow() {
+  const std::string& race = planner_.selectionText(sheet::Selection::Race);
+  const std::string& first = planner_.selectionText(sheet::Selection::FirstClass);
+  const std::string& second = planner_.selectionText(sheet::Selection::SecondClass);
+  const bool wasChosen = chosen_;
+  chosen_ = isRace(race) && isClass(first) && isClass(second);
+  if (!chosen_) {
+    plan_.reset();
+    return;
+  }
+  bool replanning = !wasChosen || race != problem_.race;
+  if (first != problem_.firstClass || second != problem_.secondClass) {
+    problem_.firstClass = first;
+    problem_.secondClass = second;
+    problem_.goals.clear();  // other classes are other skills
+    replanning = true;
+  }
+  problem_.race = race;
+  if (replanning) replan();
+}
+
+bool GoalsView::tick(Copy copy, int row, bool ticked) {
+  const std::string& className =
+      copy == Copy::FirstClass ? problem_.firstClass : problem_.secondClass;
+  if (!chosen_ || row < 0 || row >= static_cast<int>(skills::rowsOf(className, copy).size()))
+    return false;
+  const goals::Goal goal{copy, row};
+  auto& g = problem_.goals;
+  const auto at = std::find(g.begin(), g.end(), goal);
+  if (ticked && at == g.end()) g.push_back(goal);  // the order of ticking is the goals' order
+  if (!ticked && at != g.end()) g.erase(at);
+  replan();
+  return true;
+}
+
+bool GoalsView::setBonuses(int magic, int physical) {
+  if (magic < 0 || magic > 2 || physical < 0 || physical > 2) return false;
+  problem_.magicBonus = magic;
+  problem_.physicalBonus = physical;
+  replan();
+  return true;
+}
+
+void GoalsView::clear() {
+  problem_.goals.clear();
+  replan();
+}
+
+void GoalsView::replan() {
+  plan_.reset();
+  if (chosen_) plan_ = goals::plan(problem_);
+}
+
+std::optional<sheet::State> GoalsView::played() const {
+  if (!plan_) return std::nullopt;
+  Silent silent;
+  sheet::Planner played(silent);
+  played.load();
+  goals::play(problem_, *plan_, played);
+  // The spells are the player's, not the plan's.
+  for (auto spell : {sheet::Spell::Bless, sheet::Spell::Shield, sheet::Spell::Endure})
+    if (planner_.isChecked(spell)) played.toggleSpell(spell, true);
+  return played.state();
+}
+
+std::string GoalsView::json() const {
+  const std::string& race = planner_.selectionText(sheet::Selection::Race);
+  const std::string& first = planner_.selectionText(sheet::Selection::FirstClass);
+  const std::string& second = planner_.selectionText(sheet::Selection::SecondClass);
+  std::string out = "{";
+  json::flag(out, "chosen", chosen_);
+  if (!chosen_) {
+    std::vector<std::string> wanted;
+    const auto want = [&](const std::string& text, bool fits, const std::string& what) {
+      if (fits) return;
+      wanted.push_back(text.empty() ? what : what + " from its list (\"" + text + "\" is not one)");
+    };
+    want(race, isRace(race), "a race");
+    want(first, isClass(first), "a first class");
+    want(second, isClass(second), "a second class");
+    json::text(out, "hint", "To plan skill goals, choose " + wordList(wanted) + " in the planner.");
+    return out + "}";
+  }
+  json::text(out, "hint",
+             "A " + race + ", first class " + first + ", multi-classing into " + second +
+                 ". Tick the skills you want; the plan below is the best plavet for them.");
+  json::number(out, "magicBonus", problem_.magicBonus);
+  json::number(out, "physicalBonus", problem_.physicalBonus);
+  json::key(out, "lists");
+  out += '[';
+  writeList(out, Copy::FirstClass);
+  writeList(out, Copy::SecondClass);
+  out += ']';
+  json::key(out, "plan");
+  writePlan(out);
+  return out + "}";
+}
+
+// Every row of the class in catalogue order, each need against the plavet's
+// values as they stand: met, or the points it still lacks.
+void GoalsView::writeList(std::string& out, Copy copy) const {
+  const bool firstCopy = copy == Copy::FirstClass;
+  const std::string& className = firstCopy ? problem_.firstClass : problem_.secondClass;
+  const sheet::State& s = planner_.state();
+  json::item(out);
+  out += '{';
+  json::text(out, "title", (firstCopy ? "First class: " : "Second class: ") + className);
+  json::key(out, "rows");
+  out += '[';
+  const auto rows = skills::rowsOf(className, copy);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const skills::SkillRow& row = rows[i];
+    std::vector<std::string> parts;
+    bool allMet = true;
+    for (int n = 0; n < row.needCount; ++n) {
+      const skills::Requirement& need = row.needs[n];
+      const double have = s.boxes[skills::index(need.value)];
+      std::string part = valueWord(need.value) + " " + std::to_string(need.minimum) + ": ";
+      if (have >= need.minimum) {
+        part += "met";
+      } else {
+        allMet = false;
+        part += std::to_string(static_cast<long long>(std::ceil(need.minimum - have))) + " more";
+      }
+      parts.push_back(std::move(part));
+    }
+    std::string now = allMet ? "qualifies" : "not yet";
+    for (std::size_t p = 0; p < parts.size(); ++p) now += (p == 0 ? " - " : ", ") + parts[p];
+    const std::string needs = needsText(row);
+    json::item(out);
+    out += '{';
+    json::text(out, "text", row.text);
+    json::text(out, "needs", needs.empty() ? "nothing" : needs);
+    json::text(out, "now", now);
+    json::flag(out, "met", allMet);
+    const goals::Goal goal{copy, static_cast<int>(i)};
+    json::flag(
+        out, "goal",
+        std::find(problem_.goals.begin(), problem_.goals.end(), goal) != problem_.goals.end());
+    out += '}';
+  }
+  out += "]}";
+}
+
+void GoalsView::writePlan(std::string& out) const {
+  if (!plan_) {
+    out += "null";
+    return;
+  }
+  const goals::Plan& p = *plan_;
+  out += '{';
+  json::number(out, "pointsLeft", p.pointsLeft);
+  json::key(out, "pools");
+  out += '{';
+  json::number(out, "magic", p.finalPools.magic);
+  json::number(out, "physical", p.finalPools.physical);
+  json::number(out, "either", p.finalPools.either);
+  out += '}';
+  json::key(out, "table");
+  out += '[';
+  const auto row = [&](std::string_view label, const skills::ElementValues& values, int first) {
+    json::item(out);
+    out += '{';
+    json::text(out, "label", label);
+    json::key(out, "values");
+    out += '[';
+    for (int e = 0; e < skills::kElementCount; ++e) {
+      json::item(out);
+      out += std::to_string(static_cast<int>(values[first + e]));
+    }
+    out += "]}";
+  };
+  row("M before multi-classing", p.beforeMulti, 0);
+  row("P before multi-classing", p.beforeMulti, skills::kElementCount);
+  row("M at the end", p.final, 0);
+  row("P at the end", p.final, skills::kElementCount);
+  out += ']';
+  json::text(out, "beforeMulti", pressesText(p.beforeMultiRaises));
+  json::text(out, "afterMulti", pressesText(p.afterMultiRaises));
+  json::number(out, "goals", static_cast<long long>(problem_.goals.size()));
+  json::key(out, "dropped");
+  out += '[';
+  for (const goals::Dropped& d : p.dropped) {
+    json::item(out);
+    out += '{';
+    json::text(out, "skill", goals::rowOf(problem_, d.goal).text);
+    json::text(out, "copy", d.goal.copy == Copy::FirstClass ? "first class" : "second class");
+    json::text(out, "reason", d.reason);
+    out += '}';
+  }
+  out += "]}";
+}
+
+}  // namespace web
