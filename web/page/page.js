@@ -219,6 +219,7 @@
 
   const messageBox = byId("message");
   let showing = false; // while messages are on screen the page takes no events
+  let shown = Promise.resolve(); // the answer being shown, done when it is
 
   function showMessage(title, text) {
     messageBox.querySelector(".title").textContent = title;
@@ -230,19 +231,23 @@
   }
 
   // The core has run the whole rule; the page replays what the window showed.
-  async function show(answer) {
+  function show(answer) {
     showing = true;
     windowArea.setAttribute("aria-busy", "true");
-    try {
-      for (const message of answer.messages) {
-        render(message.state);
-        await showMessage(message.title || APPLICATION_NAME, message.text);
+    shown = (async () => {
+      try {
+        for (const message of answer.messages) {
+          render(message.state);
+          await showMessage(message.title || APPLICATION_NAME, message.text);
+        }
+        render(answer.state);
+        goalsView.follow();
+      } finally {
+        showing = false;
+        windowArea.removeAttribute("aria-busy");
       }
-      render(answer.state);
-    } finally {
-      showing = false;
-      windowArea.removeAttribute("aria-busy");
-    }
+    })();
+    return shown;
   }
 
   // ---- Events ------------------------------------------------------------------
@@ -297,14 +302,66 @@
     }, true);
   }
 
+  // ---- Beyond the window: links and skill goals ---------------------------------
+
+  // A link to the page whose fragment is the plavet's code; opening it shows
+  // that plavet.
+  const linkTo = (code) => location.href.replace(/#.*/s, "") + "#" + code;
+
+  function codeInLink() {
+    const fragment = location.hash.slice(1);
+    try {
+      return decodeURIComponent(fragment); // as some chat programs pass links on
+    } catch {
+      return fragment;
+    }
+  }
+
+  // The plavet of the link the page was opened with, or of a link opened in
+  // the same tab since (once any box on screen is closed); a code that can't
+  // be used says why and changes nothing.
+  function openLink() {
+    if (showing) return shown.then(openLink);
+    const code = codeInLink();
+    if (plavet && code) show(plavet.openCode(code));
+  }
+
+  // The clipboard may be refused (a page from disk often is): the link then
+  // waits selected in a text field for the user to copy.
+  async function copyLink() {
+    if (!plavet) return;
+    const link = linkTo(plavet.code());
+    const field = byId("link");
+    const note = byId("linkNote");
+    field.value = link;
+    byId("linkBox").hidden = false;
+    try {
+      await navigator.clipboard.writeText(link);
+      note.textContent = "The link is on the clipboard: whoever opens it sees this plavet.";
+    } catch {
+      note.textContent = "The browser did not let the page use the clipboard. The link is " +
+        "selected below: copy it with Ctrl+C (\u2318C on a Mac).";
+      field.focus();
+      field.select();
+    }
+  }
+
+  const goalsView = PlavetGoals.create(byId("SkillGoals"), byId("openGoals"), {
+    plavet: () => plavet,
+    applyPlan: () => send((p) => p.applyPlan()),
+  });
+
   async function start() {
     buildWindow();
     byId("txtmf").focus();
     wire();
+    byId("copyLink").addEventListener("click", copyLink);
+    window.addEventListener("hashchange", openLink);
     const core = await PlavetCore.load();
     offer(core.choices());
     plavet = core.open();
     render(plavet.state());
+    openLink();
     performance.mark("plavet-ready");
     document.documentElement.dataset.ready = "true";
   }

@@ -1,0 +1,241 @@
+// The page beyond the window, in headless Chromium: links that carry a
+// plavet, and the Skill Goals panel; a mirror core hears the same events and
+// says what the page must show.
+"use strict";
+
+const assert = require("node:assert/strict");
+const { test, before, after } = require("node:test");
+const { loadCore, planNatively, launchBrowser, openPage, pageUrl, Driver } = require("./support");
+
+let browser, core;
+before(async () => {
+  [browser, core] = await Promise.all([launchBrowser(), loadCore()]);
+});
+after(() => browser?.close());
+
+// A page in a context of its own, opened at `url` as a link is opened.
+async function freshPage(url) {
+  const context = await browser.newContext();
+  return openPage(context, url);
+}
+
+async function startedPlavet(race, first, second) {
+  const d = new Driver(await openPage(browser), core);
+  await d.choose(race, first, second);
+  await d.click("cmdstrt");
+  return d;
+}
+
+// ---- Links -----------------------------------------------------------------------
+
+// Copy link with the clipboard refused or taken: what the page then shows.
+async function copyLink(page, clipboardTakes) {
+  await page.evaluate((takes) => {
+    window.copied = null;
+    navigator.clipboard.writeText = async (text) => {
+      if (!takes) throw new DOMException("refused", "NotAllowedError");
+      window.copied = text;
+    };
+  }, clipboardTakes);
+  await page.click("#copyLink");
+  await page.waitForFunction(() => document.getElementById("linkNote").textContent !== "");
+  return page.evaluate(() => {
+    const field = document.getElementById("link");
+    return {
+      link: field.value, copied: window.copied, note: document.getElementById("linkNote").textContent,
+      selected: document.activeElement === field && field.selectionStart === 0 &&
+        field.selectionEnd === field.value.length,
+    };
+  });
+}
+
+test("Copy link, and the link opened in a fresh page shows the same plavet", async () => {
+  const d = await startedPlavet("Human", "Magic User", "Druid");
+  for (const [arrow, button] of [["cmdmfu", "right"], ["cmdmfu", "right"], ["cmdmwu", "right"], ["cmdpau", "left"]])
+    await d.press(arrow, button);
+  await d.toggle("chkEndure");
+  await d.toggle("chkPBonus1");
+  await d.click("cmdmulti");
+  await d.press("cmdmsu", "right");
+  await d.click("cmdshsk"); // lists as a link's plavet has them
+  const before = d.mirror.state();
+  const code = d.mirror.code();
+
+  const refused = await copyLink(d.page, false);
+  assert.equal(refused.link, `${pageUrl()}#${code}`);
+  assert.match(refused.note, /did not let the page use the clipboard/);
+  assert.ok(refused.selected, "the link waits selected for the user to copy");
+  const taken = await copyLink(d.page, true);
+  assert.deepEqual([taken.copied, taken.link], [refused.link, refused.link]);
+  assert.match(taken.note, /on the clipboard/);
+
+  const opened = new Driver(await freshPage(refused.link), core);
+  const { messages, state } = await opened.expect(opened.mirror.openCode(code));
+  assert.deepEqual(messages, []);
+  assert.deepEqual(state, before);
+  assert.ok(state.fclstskill.length > 0 && state.sclstskill.length > 0);
+  await opened.page.context().close();
+});
+
+test("a link whose code can't be used says why, and the page is as at load", async () => {
+  const good = (() => {
+    const plavet = core.open();
+    plavet.type("cmbrace", "Ogier");
+    return plavet.code();
+  })();
+  const bad = {
+    "a changed character": good.slice(0, -3) + (good.at(-3) === "A" ? "B" : "A") + good.slice(-2),
+    "cut short": good.slice(0, 20),
+    "a newer version": good.replace("1-", "9-"),
+    "not a code": "Dwarf-Druid-Warrior",
+  };
+  const atLoad = core.open().state();
+  for (const [what, code] of Object.entries(bad)) {
+    const d = new Driver(await freshPage(`${pageUrl()}#${code}`), core);
+    const answer = await d.expect(d.mirror.openCode(code));
+    assert.equal(d.shownMessages.length, 1, what);
+    assert.equal(d.shownMessages[0].title, "Plavet Link", what);
+    assert.match(d.shownMessages[0].text, /^The link holds no plavet code that can be used: \S/, what);
+    assert.deepEqual(answer.state, atLoad, what);
+    await d.page.context().close();
+  }
+});
+
+test("a link opened in the same tab replaces the plavet; a bad one changes nothing", async () => {
+  const d = await startedPlavet("Minotaur", "Thief", "Bard");
+  await d.press("cmdpfu", "right");
+  const other = core.open();
+  other.type("cmbrace", "Shade");
+  other.type("cmbfc", "Druid");
+  other.type("cmbsc", "Ranger");
+  other.click("cmdstrt");
+  other.mouseDown("cmdmeu", 2);
+  other.click("cmdshsk");
+  for (const code of [other.code(), other.code().slice(0, -1)]) {
+    await d.page.evaluate((fragment) => (location.hash = fragment), code);
+    await d.expect(d.mirror.openCode(code));
+  }
+  assert.deepEqual(d.mirror.state(), other.state());
+  assert.equal(d.shownMessages.at(-1).title, "Plavet Link");
+});
+
+// ---- Skill Goals -------------------------------------------------------------------
+
+// What the panel shows, in the shape of the core's view.
+function shownGoals(page) {
+  return page.evaluate(() => {
+    const byId = (id) => document.getElementById(id);
+    const lists = ["firstClassGoals", "secondClassGoals"].map((id) => ({
+      title: byId(id + "-title").textContent,
+      rows: Array.from(byId(id).tBodies[0].rows, (tr) => ({
+        text: tr.cells[0].textContent.trim(), needs: tr.cells[1].textContent, now: tr.cells[2].textContent,
+        met: tr.classList.contains("met"), goal: tr.querySelector("input").checked,
+        colour: getComputedStyle(tr.cells[2]).color,
+      })),
+    }));
+    return {
+      open: !byId("SkillGoals").hidden, hint: byId("goalsHint").textContent, chosen: !byId("goalsArea").hidden,
+      lists, magicBonus: Number(byId("magicBonus").value), physicalBonus: Number(byId("physicalBonus").value),
+      summary: byId("summary").innerText, dropped: Array.from(byId("summary").querySelectorAll("li"), (li) => li.textContent),
+      table: Array.from(byId("summary").querySelectorAll(".values tbody tr"), (tr) =>
+        Array.from(tr.cells).slice(1).map((td) => Number(td.textContent))),
+    };
+  });
+}
+
+// Checks the panel against the mirror's view; unmet is told in colour too.
+async function expectGoals(page, view) {
+  const shown = await shownGoals(page);
+  assert.deepEqual([shown.open, shown.chosen, shown.hint], [true, view.chosen, view.hint]);
+  if (!view.chosen) return shown;
+  assert.deepEqual([shown.magicBonus, shown.physicalBonus], [view.magicBonus, view.physicalBonus]);
+  const colours = new Map();
+  for (const [copy, list] of view.lists.entries()) {
+    assert.equal(shown.lists[copy].title, list.title);
+    assert.deepEqual(shown.lists[copy].rows.map(({ colour, ...row }) => row), list.rows);
+    for (const row of shown.lists[copy].rows) {
+      if (!colours.has(row.met)) colours.set(row.met, row.colour);
+      assert.equal(row.colour, colours.get(row.met), `${row.text}: the colour of its kind`);
+    }
+  }
+  if (colours.size === 2) assert.notEqual(colours.get(true), colours.get(false));
+  return shown;
+}
+
+const rowBox = (page, list, text) => page.locator(`#${list} tbody tr`, { hasText: text }).locator("input");
+const rowIndex = (view, copy, text) => view.lists[copy].rows.findIndex((row) => row.text.startsWith(text));
+
+test("Skill Goals follows the plavet, plans as plavet plan does, and Apply Plan plays the plan", async () => {
+  const d = new Driver(await openPage(browser), core);
+  const { page, mirror } = d;
+  await page.click("#openGoals");
+  await expectGoals(page, mirror.openGoals());
+
+  await d.choose("Aracoix", "Anti-Paladin", "Chaos Cleric");
+  await d.click("cmdstrt");
+  await d.toggle("chkBless");
+  await d.toggle("chkMBonus1");
+  await expectGoals(page, mirror.goals());
+  await page.click("#SkillGoals .close");
+  await page.click("#openGoals"); // takes the clan-town counts from the boxes again
+  await expectGoals(page, mirror.openGoals());
+  for (let i = 0; i < 3; i++) await d.press("cmdmsu", "right");
+  await expectGoals(page, mirror.goals());
+
+  const goals = [[1, "Black Mantle"], [1, "Heal Critical"], [0, "Ravage"], [1, "Deaths Door"]];
+  let view = mirror.goals();
+  for (const [copy, text] of goals) {
+    await rowBox(page, copy ? "secondClassGoals" : "firstClassGoals", text).check();
+    view = mirror.tick(copy, rowIndex(view, copy, text), true);
+    await expectGoals(page, view);
+  }
+  await page.selectOption("#physicalBonus", "2");
+  const shown = await expectGoals(page, mirror.setBonuses(1, 2));
+
+  const native = planNatively({
+    race: "Aracoix", first: "Anti-Paladin", second: "Chaos Cleric", magicBonus: 1, physicalBonus: 2,
+    goals: goals.map(([copy, text]) => ({ copy, skill: view.lists[copy].rows[rowIndex(view, copy, text)].text })),
+  });
+  assert.match(shown.summary, new RegExp(`^Points left at the end: ${native.pointsLeft} \\(`));
+  const values = (byKey) => Object.values(byKey);
+  assert.deepEqual(shown.table, [values(native.beforeMulti).slice(0, 5), values(native.beforeMulti).slice(5),
+    values(native.final).slice(0, 5), values(native.final).slice(5)]);
+  assert.ok(native.dropped.length > 0);
+  assert.deepEqual(shown.dropped, native.dropped.map((g) => `${g.skill} (${g.class} class): ${g.reason}`));
+
+  await page.click("#applyPlan");
+  const { state } = await d.expect(mirror.applyPlan());
+  assert.deepEqual(d.shownMessages, [{ title: "Ready!", text: "The Element List is ready to be used." }]);
+  const boxes = ["mf", "me", "mw", "ma", "ms", "pf", "pe", "pw", "pa", "ps"].map((v) => Number(state["txt" + v]));
+  assert.deepEqual(boxes, values(native.final));
+  assert.equal(Number(state.txtmpr) + Number(state.txtppr) + Number(state.txtepr), native.pointsLeft);
+  assert.ok(state.chkBless, "the player's spell stays checked");
+  for (const kept of native.kept.filter((k) => k.class === "second")) assert.ok(state.sclstskill.includes(kept.skill));
+  await expectGoals(page, mirror.goals());
+
+  // Goals stay with the classes, and go with other ones.
+  await d.click("cmdstrt"); // a reset: the selections are cleared
+  await expectGoals(page, mirror.goals());
+  await d.choose("Elf", "Anti-Paladin", "Chaos Cleric");
+  assert.equal((await expectGoals(page, mirror.goals())).lists[1].rows.filter((r) => r.goal).length, 3);
+  await d.type("cmbfc", "Warrior");
+  assert.equal((await expectGoals(page, mirror.goals())).lists.flatMap((l) => l.rows).filter((r) => r.goal).length, 0);
+  assert.deepEqual(page.errors, []);
+});
+
+test("the Skill Goals panel neither covers nor moves the window's controls", async () => {
+  const page = await openPage(browser);
+  const places = () => page.evaluate(() => {
+    const panel = document.getElementById("SkillGoals").getBoundingClientRect();
+    return Array.from(document.querySelectorAll("#Plavet [id]"), (e) => {
+      const r = e.getBoundingClientRect();
+      const covered = r.right > panel.left && r.left < panel.right && r.bottom > panel.top && r.top < panel.bottom;
+      return [e.id, r.x, r.y, covered];
+    });
+  });
+  const closed = await places();
+  await page.click("#openGoals");
+  const opened = await places();
+  assert.deepEqual(opened.map(([id, x, y]) => [id, x, y]), closed.map(([id, x, y]) => [id, x, y]));
+  assert.deepEqual(opened.filter(([, , , covered]) => covered), []);
+});
