@@ -1,6 +1,7 @@
-// Takes the page's picture for docs/ at scale factors 1 and 2: the window's
+// Takes the page's pictures for docs/: at scale factors 1 and 2 the window's
 // client area with a started plavet, on the same road as the window's own
-// pictures (scripts/screenshots).
+// pictures (scripts/screenshots); and the whole page with the Skill Goals
+// panel open beside the window.
 //   node web/screenshot.js DOCS_FOLDER
 "use strict";
 
@@ -23,11 +24,29 @@ async function shoot(browser, scale, file) {
   await context.close();
 }
 
+// A plan for two skills.
+async function shootGoals(browser, file) {
+  const context = await browser.newContext({ viewport: { width: 1400, height: 700 } });
+  const page = await openPage(context);
+  for (const [combo, text] of [["cmbrace", "Dwarf"], ["cmbfc", "Artificer"], ["cmbsc", "Anti-Paladin"]])
+    await page.fill("#" + combo, text);
+  await page.click("#cmdstrt");
+  await page.click("dialog#message button");
+  await page.click("#openGoals");
+  const tick = (list, text) => page.locator(`#${list} tbody tr`, { hasText: text }).locator("input").check();
+  await tick("firstClassGoals", "Vorpalize");
+  await tick("secondClassGoals", "Charge");
+  await page.mouse.move(0, 0);
+  await page.locator(".desk").screenshot({ path: file });
+  await context.close();
+}
+
 (async () => {
   const docs = process.argv[2] || path.join(__dirname, "..", "docs");
   const browser = await launchBrowser();
   try {
     for (const scale of [1, 2]) await shoot(browser, scale, path.join(docs, `page-scale${scale}.png`));
+    await shootGoals(browser, path.join(docs, "page-goals.png"));
   } finally {
     await browser.close();
   }
