@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sheet/tables.h"
+#include "skills/needs.h"
 #include "web/json.h"
 
 namespace web {
@@ -29,22 +30,6 @@ std::string wordList(const std::vector<std::string>& words) {
     out += words[i];
   }
   return out;
-}
-
-// "MFire", "PSpirit": a value as the catalogue's labels name it.
-std::string valueWord(skills::Value value) {
-  std::string name = goals::valueName(value);
-  name.erase(1, 1);  // "M Fire"
-  return name;
-}
-
-// What a row needs as the rule that lists it applies it, which is not always
-// what its label says: "MFire 55 and MSpirit 40".
-std::string needsText(const skills::SkillRow& row) {
-  std::vector<std::string> needs;
-  for (int n = 0; n < row.needCount; ++n)
-    needs.push_back(valueWord(row.needs[n].value) + " " + std::to_string(row.needs[n].minimum));
-  return wordList(needs);
 }
 
 // "M Fire +40 (Magic pool), P Air +10 (4 from the Physical pool, 6 from the Either pool)"
@@ -192,27 +177,27 @@ void GoalsView::writeList(std::string& out, Copy copy) const {
   const auto rows = skills::rowsOf(className, copy);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const skills::SkillRow& row = rows[i];
-    std::vector<std::string> parts;
+    std::string now;
     bool allMet = true;
     for (int n = 0; n < row.needCount; ++n) {
       const skills::Requirement& need = row.needs[n];
       const double have = s.boxes[skills::index(need.value)];
-      std::string part = valueWord(need.value) + " " + std::to_string(need.minimum) + ": ";
+      now += n == 0 ? "" : ", ";
+      now += std::string(skills::valueWord(need.value)) + " " + std::to_string(need.minimum) + ": ";
       if (have >= need.minimum) {
-        part += "met";
+        now += "met";
       } else {
         allMet = false;
-        part += std::to_string(static_cast<long long>(std::ceil(need.minimum - have))) + " more";
+        now += std::to_string(static_cast<long long>(std::ceil(need.minimum - have))) + " more";
       }
-      parts.push_back(std::move(part));
     }
-    std::string now = allMet ? "qualifies" : "not yet";
-    for (std::size_t p = 0; p < parts.size(); ++p) now += (p == 0 ? " - " : ", ") + parts[p];
-    const std::string needs = needsText(row);
+    // A row that qualifies says so first; one that doesn't says what it lacks.
+    if (now.empty()) now = "needs nothing";
+    if (allMet) now = "qualifies (" + now + ")";
     json::item(out);
     out += '{';
     json::text(out, "text", row.text);
-    json::text(out, "needs", needs.empty() ? "nothing" : needs);
+    json::text(out, "needs", skills::needsText(row));
     json::text(out, "now", now);
     json::flag(out, "met", allMet);
     const goals::Goal goal{copy, static_cast<int>(i)};

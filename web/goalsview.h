@@ -36,6 +36,9 @@ class GoalsView {
   // {"chosen":false,"hint":"To plan skill goals, choose ..."} or
   // {"chosen":true,"hint":...,"magicBonus":0,"physicalBonus":0,
   //  "lists":[{"title","rows":[{"text","needs","now","met","goal"}...]} x2],
+  //  (needs: "MFire 55 and MSpirit 40", as the rule applies them; now: each
+  //  need against the plavet's values, "MFire 55: 20 more, MSpirit 40: met"
+  //  or "qualifies (MFire 55: met)")
   //  "plan":{"pointsLeft","pools":{...},"table":[{"label","values"}...],
   //          "beforeMulti","afterMulti","goals","dropped":[{"skill","copy","reason"}...]}}
   std::string json() const;

@@ -48,10 +48,10 @@ var PlavetGoals = (function () {
         titles[copy].textContent = list.title;
         body.replaceChildren(...list.rows.map((row, index) => {
           const box = element("input", { type: "checkbox", "data-copy": copy, "data-row": index });
-          const skill = element("label", { class: "skill" });
+          const skill = element("label", { class: "skill", title: `Needs ${row.needs || "nothing"}` });
           skill.append(box, " " + row.text);
           const tr = element("tr");
-          tr.append(element("td"), element("td", { class: "needs" }, row.needs), element("td"));
+          tr.append(element("td"), element("td"));
           tr.cells[0].append(skill);
           return tr;
         }));
@@ -60,7 +60,7 @@ var PlavetGoals = (function () {
         const tr = body.rows[index];
         tr.classList.toggle("met", row.met);
         tr.querySelector("input").checked = row.goal;
-        const now = tr.cells[2];
+        const now = tr.cells[1];
         now.textContent = row.now;
         now.className = "now " + (row.met ? "met" : "unmet");
       });

@@ -60,6 +60,7 @@ test("Copy link, and the link opened in a fresh page shows the same plavet", asy
   await d.click("cmdshsk"); // lists as a link's plavet has them
   const before = d.mirror.state();
   const code = d.mirror.code();
+  assert.equal(await d.page.isVisible("#link"), false, "no link before Copy link");
 
   const refused = await copyLink(d.page, false);
   assert.equal(refused.link, `${pageUrl()}#${code}`);
@@ -128,9 +129,9 @@ function shownGoals(page) {
     const lists = ["firstClassGoals", "secondClassGoals"].map((id) => ({
       title: byId(id + "-title").textContent,
       rows: Array.from(byId(id).tBodies[0].rows, (tr) => ({
-        text: tr.cells[0].textContent.trim(), needs: tr.cells[1].textContent, now: tr.cells[2].textContent,
-        met: tr.classList.contains("met"), goal: tr.querySelector("input").checked,
-        colour: getComputedStyle(tr.cells[2]).color,
+        text: tr.cells[0].textContent.trim(), needs: tr.querySelector("label").title.replace(/^Needs (nothing$)?/, ""),
+        now: tr.cells[1].textContent, met: tr.classList.contains("met"), goal: tr.querySelector("input").checked,
+        colour: getComputedStyle(tr.cells[1]).color,
       })),
     }));
     return {
