@@ -182,31 +182,35 @@ void goalEvent(web::Session* session, RandomChoices& choices) {
   }
 }
 
-void runs(long count, std::uint64_t start) {
+// Runs made from start values START, START+1, ...: `play(session, choices)`
+// plays each through a fresh session.
+template <class Play>
+void eachRun(long count, std::uint64_t start, Play&& play) {
   for (long i = 0; i < count; ++i) {
     const std::uint64_t startValue = start + static_cast<std::uint64_t>(i);
     RandomChoices choices(startValue);
     web::Session* session = plavet_open();
     std::printf("run %llu\n", static_cast<unsigned long long>(startValue));
-    for (const Event& event : makeRun(choices)) play(session, event);
-    link(session, choices);
+    play(session, choices);
     plavet_close(session);
   }
 }
 
+void runs(long count, std::uint64_t start) {
+  eachRun(count, start, [](web::Session* session, RandomChoices& choices) {
+    for (const Event& event : makeRun(choices)) play(session, event);
+    link(session, choices);
+  });
+}
+
 void goalRuns(long count, std::uint64_t start) {
-  for (long i = 0; i < count; ++i) {
-    const std::uint64_t startValue = start + static_cast<std::uint64_t>(i);
-    RandomChoices choices(startValue);
-    web::Session* session = plavet_open();
-    std::printf("run %llu\n", static_cast<unsigned long long>(startValue));
+  eachRun(count, start, [](web::Session* session, RandomChoices& choices) {
     for (const Event& event : makeRun(choices)) {
       if (choices.below(8) == 0 && !session->goals()) say("goals_open", plavet_goals_open(session));
       play(session, event);
       if (session->goals() && choices.below(2) == 0) goalEvent(session, choices);
     }
-    plavet_close(session);
-  }
+  });
 }
 
 void numbers() {
