@@ -1,7 +1,6 @@
 #include "web/goalsview.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <vector>
 
