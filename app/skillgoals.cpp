@@ -38,11 +38,6 @@ QString wordList(const QStringList& words) {
   return words.mid(0, words.size() - 1).join(", ") + SkillGoals::tr(" and ") + words.last();
 }
 
-class Silent : public sheet::MessageSink {
- public:
-  void show(std::string_view, std::string_view) override {}
-};
-
 }  // namespace
 
 SkillGoals::SkillGoals(const Plavet& plavet, std::function<void(const sheet::State&)> apply)
@@ -286,14 +281,7 @@ void SkillGoals::replan() {
 
 void SkillGoals::applyPlan() {
   if (!plan_) return;
-  Silent silent;  // the plan is played without a message
-  sheet::Planner played(silent);
-  played.load();
-  goals::play(problem_, *plan_, played);
-  // The spells are the player's, not the plan's: they stay as they are.
-  for (auto spell : {sheet::Spell::Bless, sheet::Spell::Shield, sheet::Spell::Endure})
-    if (plavet_.planner().isChecked(spell)) played.toggleSpell(spell, true);
-  apply_(played.state());
+  apply_(goals::played(problem_, *plan_, plavet_.planner().state().spells));
 }
 
 // The plan in words: the points it leaves, the values before multi-classing
@@ -322,24 +310,9 @@ QString SkillGoals::summary() const {
   row(tr("P at the end"), p.final, skills::kElementCount);
   html += "</table>";
 
-  auto presses = [](const std::vector<goals::Raise>& raises) {
-    if (raises.empty()) return tr("no presses");
-    QStringList parts;
-    for (const goals::Raise& r : raises) {
-      const QString kind =
-          skills::index(r.value) < skills::kElementCount ? tr("Magic pool") : tr("Physical pool");
-      const QString from = r.fromEither == 0     ? kind
-                           : r.fromKindPool == 0 ? tr("Either pool")
-                                                 : tr("%1 from the %2, %3 from the Either pool")
-                                                       .arg(r.fromKindPool)
-                                                       .arg(kind)
-                                                       .arg(r.fromEither);
-      parts << tr("%1 +%2 (%3)").arg(fromUtf8(goals::valueName(r.value))).arg(r.presses).arg(from);
-    }
-    return parts.join(", ");
-  };
   html += tr("<p>Before multi-classing: %1.<br>After multi-classing: %2.</p>")
-              .arg(presses(p.beforeMultiRaises), presses(p.afterMultiRaises));
+              .arg(fromUtf8(goals::pressesInWords(p.beforeMultiRaises)),
+                   fromUtf8(goals::pressesInWords(p.afterMultiRaises)));
 
   if (problem_.goals.empty())
     html += tr("<p>Tick the skills you want: the plan follows every tick.</p>");

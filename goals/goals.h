@@ -8,6 +8,7 @@
 // kept when it can be met with those kept before it.
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -74,7 +75,16 @@ const skills::SkillRow& rowOf(const Problem& problem, const Goal& goal);
 // its sink.
 void play(const Problem& problem, const Plan& plan, sheet::Planner& planner);
 
+// The plavet a plan leaves: played into a fresh planner without a message,
+// then the spells the player has checked (they are the player's, not the
+// plan's) checked again. By sheet::Spell.
+sheet::State played(const Problem& problem, const Plan& plan, const std::array<bool, 3>& spells);
+
 // "M Fire", "P Spirit": a value as the player reads it.
 std::string valueName(skills::Value value);
+
+// The presses of a phase in words: "M Fire +40 (Magic pool), P Air +10 (4
+// from the Physical pool, 6 from the Either pool)"; "no presses" for none.
+std::string pressesInWords(const std::vector<Raise>& raises);
 
 }  // namespace goals

@@ -25,4 +25,38 @@ void play(const Problem& problem, const Plan& plan, sheet::Planner& planner) {
   planner.showSkills();
 }
 
+namespace {
+class Silent : public sheet::MessageSink {
+ public:
+  void show(std::string_view, std::string_view) override {}
+};
+}  // namespace
+
+sheet::State played(const Problem& problem, const Plan& plan, const std::array<bool, 3>& spells) {
+  Silent silent;
+  sheet::Planner planner(silent);
+  planner.load();
+  play(problem, plan, planner);
+  for (int s = 0; s < 3; ++s)
+    if (spells[s]) planner.toggleSpell(static_cast<sheet::Spell>(s), true);
+  return planner.state();
+}
+
+std::string pressesInWords(const std::vector<Raise>& raises) {
+  if (raises.empty()) return "no presses";
+  std::string out;
+  for (const Raise& r : raises) {
+    const std::string kind =
+        skills::index(r.value) < skills::kElementCount ? "Magic pool" : "Physical pool";
+    const std::string from = r.fromEither == 0 ? kind
+                             : r.fromKindPool == 0
+                                 ? std::string("Either pool")
+                                 : std::to_string(r.fromKindPool) + " from the " + kind + ", " +
+                                       std::to_string(r.fromEither) + " from the Either pool";
+    if (!out.empty()) out += ", ";
+    out += valueName(r.value) + " +" + std::to_string(r.presses) + " (" + from + ")";
+  }
+  return out;
+}
+
 }  // namespace goals

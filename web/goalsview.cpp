@@ -31,29 +31,6 @@ std::string wordList(const std::vector<std::string>& words) {
   return out;
 }
 
-// "M Fire +40 (Magic pool), P Air +10 (4 from the Physical pool, 6 from the Either pool)"
-std::string pressesText(const std::vector<goals::Raise>& raises) {
-  if (raises.empty()) return "no presses";
-  std::string out;
-  for (const goals::Raise& r : raises) {
-    const std::string kind =
-        skills::index(r.value) < skills::kElementCount ? "Magic pool" : "Physical pool";
-    const std::string from = r.fromEither == 0 ? kind
-                             : r.fromKindPool == 0
-                                 ? "Either pool"
-                                 : std::to_string(r.fromKindPool) + " from the " + kind + ", " +
-                                       std::to_string(r.fromEither) + " from the Either pool";
-    if (!out.empty()) out += ", ";
-    out += goals::valueName(r.value) + " +" + std::to_string(r.presses) + " (" + from + ")";
-  }
-  return out;
-}
-
-class Silent : public sheet::MessageSink {
- public:
-  void show(std::string_view, std::string_view) override {}
-};
-
 }  // namespace
 
 void GoalsView::open() {
@@ -119,14 +96,7 @@ void GoalsView::replan() {
 
 std::optional<sheet::State> GoalsView::played() const {
   if (!plan_) return std::nullopt;
-  Silent silent;
-  sheet::Planner played(silent);
-  played.load();
-  goals::play(problem_, *plan_, played);
-  // The spells are the player's, not the plan's.
-  for (auto spell : {sheet::Spell::Bless, sheet::Spell::Shield, sheet::Spell::Endure})
-    if (planner_.isChecked(spell)) played.toggleSpell(spell, true);
-  return played.state();
+  return goals::played(problem_, *plan_, planner_.state().spells);
 }
 
 std::string GoalsView::json() const {
@@ -241,8 +211,8 @@ void GoalsView::writePlan(std::string& out) const {
   row("M at the end", p.final, 0);
   row("P at the end", p.final, skills::kElementCount);
   out += ']';
-  json::text(out, "beforeMulti", pressesText(p.beforeMultiRaises));
-  json::text(out, "afterMulti", pressesText(p.afterMultiRaises));
+  json::text(out, "beforeMulti", goals::pressesInWords(p.beforeMultiRaises));
+  json::text(out, "afterMulti", goals::pressesInWords(p.afterMultiRaises));
   json::number(out, "goals", static_cast<long long>(problem_.goals.size()));
   json::key(out, "dropped");
   out += '[';

@@ -179,4 +179,16 @@ TEST(Plan, PlaysThroughThePlannerForEveryRaceAndClassPair) {
   EXPECT_GT(dropped, 100);
 }
 
+// Which pool pays each press, in words: the kind pool, the Either pool, or both.
+TEST(Plan, PressesInWordsNameThePoolsThatPay) {
+  using skills::Value;
+  const std::vector<std::pair<std::vector<goals::Raise>, std::string>> cases = {
+      {{}, "no presses"},
+      {{{Value::MFire, 40, 40, 0}}, "M Fire +40 (Magic pool)"},
+      {{{Value::PAir, 10, 4, 6}, {Value::PSpirit, 3, 0, 3}},
+       "P Air +10 (4 from the Physical pool, 6 from the Either pool), P Spirit +3 (Either pool)"},
+  };
+  for (const auto& [raises, words] : cases) EXPECT_EQ(goals::pressesInWords(raises), words);
+}
+
 }  // namespace
