@@ -30,16 +30,21 @@ QSettings settings() {
 }
 
 QString askForFile(QWidget* parent, bool forSaving, const QString& current) {
-  const QString filter =
-      PlavetWindow::tr("Plavets (*.plavet);;Plavet codes (*.txt);;All files (*)");
-  if (!forSaving)
-    return QFileDialog::getOpenFileName(parent, PlavetWindow::tr("Open Plavet"), QString(), filter);
-  QString path = QFileDialog::getSaveFileName(
-      parent, PlavetWindow::tr("Save Plavet"),
-      current.isEmpty() ? QDir::home().filePath("plavet.plavet") : current,
-      PlavetWindow::tr("Plavets (*.plavet)"));
-  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += '.' + QString(kFileSuffix);
-  return path;
+  QFileDialog dialog(parent);
+  if (forSaving) {
+    dialog.setWindowTitle(PlavetWindow::tr("Save Plavet"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(PlavetWindow::tr("Plavets (*.plavet)"));
+    dialog.setDefaultSuffix(kFileSuffix);  // before the question whether to replace a file
+    dialog.selectFile(current.isEmpty() ? QDir::home().filePath("plavet.plavet") : current);
+  } else {
+    dialog.setWindowTitle(PlavetWindow::tr("Open Plavet"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({PlavetWindow::tr("Plavets (*.plavet)"),
+                           PlavetWindow::tr("Plavet codes (*.txt)"),
+                           PlavetWindow::tr("All files (*)")});
+  }
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 }  // namespace

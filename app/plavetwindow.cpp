@@ -46,6 +46,16 @@ PlavetWindow::PlavetWindow(sheet::MessageSink* messages, QWidget* parent)
 
 PlavetWindow::~PlavetWindow() = default;
 
+namespace {
+// The platform's keys for a command, or the usual ones where it has none
+// (a desktop without its own theme knows no key for Save As).
+QList<QKeySequence> keysFor(QKeySequence::StandardKey command, QKeySequence usual = {}) {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+  if (keys.isEmpty() && !usual.isEmpty()) keys << usual;
+  return keys;
+}
+}  // namespace
+
 void PlavetWindow::buildMenus() {
   // Each command with the platform's standard keys where there are some. None
   // takes a key a control uses: the combo boxes keep Ctrl+C, Ctrl+V, Ctrl+Z.
@@ -56,20 +66,23 @@ void PlavetWindow::buildMenus() {
     return action;
   };
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  command(file, tr("&New"), &PlavetWindow::newPlavet, QKeySequence::keyBindings(QKeySequence::New));
+  command(file, tr("&New"), &PlavetWindow::newPlavet,
+          keysFor(QKeySequence::New, Qt::CTRL | Qt::Key_N));
   command(file, tr("&Open..."), &PlavetWindow::openPlavet,
-          QKeySequence::keyBindings(QKeySequence::Open));
+          keysFor(QKeySequence::Open, Qt::CTRL | Qt::Key_O));
   recentMenu_ = file->addMenu(tr("Open &Recent"));
   connect(recentMenu_, &QMenu::aboutToShow, this, &PlavetWindow::fillRecentMenu);
-  command(file, tr("&Save"), &PlavetWindow::save, QKeySequence::keyBindings(QKeySequence::Save));
+  command(file, tr("&Save"), &PlavetWindow::save,
+          keysFor(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
   command(file, tr("Save &As..."), &PlavetWindow::saveAs,
-          QKeySequence::keyBindings(QKeySequence::SaveAs));
+          keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   file->addSeparator();
-  command(file, tr("&Quit"), &PlavetWindow::quit, QKeySequence::keyBindings(QKeySequence::Quit));
+  command(file, tr("&Quit"), &PlavetWindow::quit,
+          keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
   QMenu* edit = menuBar()->addMenu(tr("&Edit"));
   undoAction_ = command(edit, tr("&Undo"), &PlavetWindow::undo,
-                        QKeySequence::keyBindings(QKeySequence::Undo));
+                        keysFor(QKeySequence::Undo, Qt::CTRL | Qt::Key_Z));
   redoAction_ =
       command(edit, tr("&Redo"), &PlavetWindow::redo,
               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -88,7 +101,7 @@ void PlavetWindow::buildMenus() {
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   command(
       help, tr("&Help"), [this] { plavet_->cmdhelp_Click(); },
-      QKeySequence::keyBindings(QKeySequence::HelpContents));
+      keysFor(QKeySequence::HelpContents, Qt::Key_F1));
   command(help, tr("&About Plavet Program"), &PlavetWindow::about);
 }
 

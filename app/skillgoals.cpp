@@ -182,10 +182,8 @@ void SkillGoals::follow() {
     return;
   }
   // Goals stay while the classes stay; other classes are other skills.
-  const bool sameClasses =
-      first == problem_.firstClass && second == problem_.secondClass && !firstList_->isHidden();
   bool replanning = !classesChosen_ || race != problem_.race;
-  if (!sameClasses || firstList_->topLevelItemCount() == 0) {
+  if (first != problem_.firstClass || second != problem_.secondClass) {
     problem_.firstClass = first;
     problem_.secondClass = second;
     problem_.goals.clear();

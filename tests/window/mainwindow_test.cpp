@@ -94,6 +94,28 @@ class MainWindowTest : public QObject {
     QCOMPARE(menus, QStringList({"File", "Edit", "Plan", "Help"}));
   }
 
+  // Every command has a key of its own, and none takes a key that the
+  // controls' texts use.
+  void everyCommandHasAKeyOfItsOwn() {
+    QSet<QKeySequence> seen;
+    for (const char* text :
+         {"New", "Open...", "Save", "Save As...", "Quit", "Undo", "Redo", "Copy Plavet as Text",
+          "Copy Plavet Code", "Paste Plavet Code", "Skill Goals...", "Help"}) {
+      QAction* found = nullptr;
+      for (QAction* a : window_->findChildren<QAction*>())
+        if (!a->menu() && a->text().remove('&') == text) found = a;
+      QVERIFY2(found && !found->shortcuts().isEmpty(), text);
+      for (const QKeySequence& key : found->shortcuts()) {
+        QVERIFY2(!seen.contains(key), qPrintable(key.toString()));
+        seen.insert(key);
+      }
+    }
+    for (auto used :
+         {QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::SelectAll})
+      for (const QKeySequence& key : QKeySequence::keyBindings(used))
+        QVERIFY2(!seen.contains(key), qPrintable(key.toString()));
+  }
+
   // The planner's keyboard order is the same inside the main window.
   void theTabOrderIsThePlannersOwn() {
     const std::vector<QString>& order = layout::tabOrder();
