@@ -26,8 +26,9 @@ State withRace(State s, std::string race) {
 // event and redo the one after it; at the end of a run, undoing every step
 // leads back to the plavet at load and redoing all of them to the last one.
 TEST(History, UndoAndRedoOfAnyEventOfRandomRuns) {
-  for (std::uint64_t seed = 0; seed < 2000; ++seed) {
-    events::RandomChoices choices(0x756e646f + seed);
+  constexpr std::uint64_t kStartValue = 0x756e646f;  // any fixed value will do
+  for (std::uint64_t number = 0; number < 2000; ++number) {
+    events::RandomChoices choices(kStartValue + number);
     const std::vector<events::Event> run = events::makeRun(choices);
     Silent silent;
     sheet::Planner planner(silent);
@@ -40,16 +41,16 @@ TEST(History, UndoAndRedoOfAnyEventOfRandomRuns) {
       const State after = planner.state();
       h.record("step", before, after, event.index() == 0 ? 1 : History::kNoMerge);
       if (before == after) continue;
-      ASSERT_TRUE(h.undo() == before) << "seed " << seed << ": " << events::describe(event);
-      ASSERT_TRUE(h.redo() == after) << "seed " << seed << ": " << events::describe(event);
+      ASSERT_TRUE(h.undo() == before) << "run " << number << ": " << events::describe(event);
+      ASSERT_TRUE(h.redo() == after) << "run " << number << ": " << events::describe(event);
       ASSERT_FALSE(h.canRedo());
     }
     const State last = planner.state();
     State at = last;
     while (h.canUndo()) at = h.undo();
-    ASSERT_TRUE(at == atLoad || h.size() == History::kMaxSteps) << "seed " << seed;
+    ASSERT_TRUE(at == atLoad || h.size() == History::kMaxSteps) << "run " << number;
     while (h.canRedo()) at = h.redo();
-    ASSERT_TRUE(at == last) << "seed " << seed;
+    ASSERT_TRUE(at == last) << "run " << number;
   }
 }
 

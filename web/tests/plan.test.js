@@ -19,10 +19,11 @@ before(async () => {
 });
 
 // Choices from a fixed start (mulberry32), so that a failing problem plays again.
-function randomFrom(seed) {
+function randomFrom(start) {
+  let state = start;
   return (n) => {
-    seed = (seed + 0x6d2b79f5) | 0;
-    let t = Math.imul(seed ^ (seed >>> 15), 1 | seed);
+    state = (state + 0x6d2b79f5) | 0;
+    let t = Math.imul(state ^ (state >>> 15), 1 | state);
     t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
     return ((t ^ (t >>> 14)) >>> 0) % n;
   };
@@ -40,8 +41,8 @@ const ticked = (view) => view.lists.flatMap((list, copy) => list.rows.flatMap((r
 const metRows = (list) => list.rows.filter((row) => row.met).map((row) => row.text).sort();
 
 test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply Plan plays the plan`, () => {
-  for (let seed = 1; seed <= PROBLEMS; seed++) {
-    const random = randomFrom(seed);
+  for (let number = 1; number <= PROBLEMS; number++) {
+    const random = randomFrom(number);
     const pick = (list) => list[random(list.length)];
     const [race, first, second] = [pick(races), pick(classes), pick(classes)];
     const plavet = core.open();
@@ -61,7 +62,7 @@ test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply
     for (let n = random(3) ? random(12) : 20 + random(60); n > 0 && candidates.length; n--) goals.push(...candidates.splice(random(candidates.length), 1));
     for (const goal of goals) view = plavet.tick(goal.copy, goal.index, true);
 
-    const problem = `problem ${seed}: ${race}, ${first} to ${second}, boxes ${magicBonus}/${physicalBonus}, ` +
+    const problem = `problem ${number}: ${race}, ${first} to ${second}, boxes ${magicBonus}/${physicalBonus}, ` +
       `goals ${goals.map((g) => g.skill).join("; ")}`;
     const native = planNatively({ race, first, second, magicBonus, physicalBonus, goals });
     const { plan } = view;
