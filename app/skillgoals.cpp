@@ -8,12 +8,8 @@
 #include <QSpinBox>
 #include <QTextBrowser>
 #include <QTreeWidget>
-#include <algorithm>
-#include <cmath>
 
 #include "app/plavet.h"
-#include "sheet/tables.h"
-#include "skills/needs.h"
 
 namespace {
 
@@ -22,20 +18,6 @@ enum Column { SkillColumn, NeedsColumn };
 
 QString fromUtf8(std::string_view s) {
   return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-bool isRace(const std::string& text) {
-  return sheet::findRace(text) != nullptr;
-}
-bool isClass(const std::string& text) {
-  return std::find(skills::kClassNames.begin(), skills::kClassNames.end(), text) !=
-         skills::kClassNames.end();
-}
-
-// "a, b and c"
-QString wordList(const QStringList& words) {
-  if (words.size() < 2) return words.join(QString());
-  return words.mid(0, words.size() - 1).join(", ") + SkillGoals::tr(" and ") + words.last();
 }
 
 }  // namespace
@@ -101,7 +83,7 @@ void SkillGoals::build() {
     count->setRange(0, 2);
     count->setAccessibleName(QString(caption).remove('&'));
     label->setBuddy(count);
-    connect(count, &QSpinBox::valueChanged, this, &SkillGoals::replan);
+    connect(count, &QSpinBox::valueChanged, this, &SkillGoals::bonusesChanged);
     bonuses->addWidget(label);
     bonuses->addWidget(count);
     return count;
@@ -120,11 +102,10 @@ void SkillGoals::build() {
   auto* clear = new QPushButton(tr("&Clear Goals"), goalsArea_);
   clear->setObjectName("clearGoals");
   connect(clear, &QPushButton::clicked, this, [this] {
-    problem_.goals.clear();
-    fillList(firstList_, skills::Copy::FirstClass, problem_.firstClass);
-    fillList(secondList_, skills::Copy::SecondClass, problem_.secondClass);
+    planning_.clear();
+    fillLists();
     showProgress();
-    replan();
+    showPlan();
   });
   applyButton_ = new QPushButton(tr("&Apply Plan"), goalsArea_);
   applyButton_->setObjectName("applyPlan");
@@ -145,147 +126,100 @@ void SkillGoals::build() {
 }
 
 void SkillGoals::open() {
-  const sheet::Planner& p = plavet_.planner();
-  using sheet::Bonus;
+  planning_.takeBonuses(plavet_.planner().state());
   {
     const QSignalBlocker quietMagic(magicBonus_), quietPhysical(physicalBonus_);
-    magicBonus_->setValue(p.isChecked(Bonus::MBonus1) + p.isChecked(Bonus::MBonus2));
-    physicalBonus_->setValue(p.isChecked(Bonus::PBonus1) + p.isChecked(Bonus::PBonus2));
+    magicBonus_->setValue(planning_.problem().magicBonus);
+    physicalBonus_->setValue(planning_.problem().physicalBonus);
   }
   follow();
-  replan();
   show();
   raise();
   activateWindow();
 }
 
 void SkillGoals::follow() {
-  const sheet::Planner& p = plavet_.planner();
-  const std::string& race = p.selectionText(sheet::Selection::Race);
-  const std::string& first = p.selectionText(sheet::Selection::FirstClass);
-  const std::string& second = p.selectionText(sheet::Selection::SecondClass);
-  if (!isRace(race) || !isClass(first) || !isClass(second)) {
-    QStringList wanted;
-    auto want = [&](const std::string& text, bool fits, const QString& what) {
-      if (fits) return;
-      wanted << (text.empty()
-                     ? what
-                     : tr("%1 from its list (\"%2\" is not one)").arg(what, fromUtf8(text)));
-    };
-    want(race, isRace(race), tr("a race"));
-    want(first, isClass(first), tr("a first class"));
-    want(second, isClass(second), tr("a second class"));
-    hint_->setText(tr("To plan skill goals, choose %1 in the main window.").arg(wordList(wanted)));
-    goalsArea_->hide();
-    classesChosen_ = false;
-    plan_.reset();
-    return;
+  if (planning_.follow(plavet_.planner().state())) fillLists();
+  hint_->setText(fromUtf8(planning_.hint("the main window")));
+  goalsArea_->setVisible(planning_.chosen());
+  if (planning_.chosen()) {
+    const goals::Problem& p = planning_.problem();
+    firstTitle_->setText(tr("&First class: %1").arg(fromUtf8(p.firstClass)));
+    secondTitle_->setText(tr("&Second class: %1").arg(fromUtf8(p.secondClass)));
+    showProgress();
   }
-  // Goals stay while the classes stay; other classes are other skills.
-  bool replanning = !classesChosen_ || race != problem_.race;
-  if (first != problem_.firstClass || second != problem_.secondClass) {
-    problem_.firstClass = first;
-    problem_.secondClass = second;
-    problem_.goals.clear();
-    fillList(firstList_, skills::Copy::FirstClass, first);
-    fillList(secondList_, skills::Copy::SecondClass, second);
-    replanning = true;
-  }
-  problem_.race = race;
-  classesChosen_ = true;
-  hint_->setText(tr("A %1, first class %2, multi-classing into %3. Tick the skills you want; the "
-                    "plan below is the best plavet for them.")
-                     .arg(fromUtf8(race), fromUtf8(first), fromUtf8(second)));
-  firstTitle_->setText(tr("&First class: %1").arg(fromUtf8(first)));
-  secondTitle_->setText(tr("&Second class: %1").arg(fromUtf8(second)));
-  goalsArea_->show();
-  showProgress();
-  if (replanning) replan();
+  showPlan();
 }
 
-void SkillGoals::fillList(QTreeWidget* list, skills::Copy copy, const std::string& className) {
-  const QSignalBlocker quiet(list);
-  list->clear();
-  int index = 0;
-  for (const skills::SkillRow& row : skills::rowsOf(className, copy)) {
-    auto* item = new QTreeWidgetItem(list);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(SkillColumn, Qt::Unchecked);
-    item->setData(SkillColumn, kRowRole, index++);
-    item->setText(SkillColumn, fromUtf8(row.text));
+// Every row of both classes, none ticked: the goals of other classes are gone.
+void SkillGoals::fillLists() {
+  const goals::Problem& p = planning_.problem();
+  for (auto [list, copy, className] :
+       {std::tuple{firstList_, skills::Copy::FirstClass, &p.firstClass},
+        std::tuple{secondList_, skills::Copy::SecondClass, &p.secondClass}}) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    int index = 0;
+    for (const skills::SkillRow& row : skills::rowsOf(*className, copy)) {
+      auto* item = new QTreeWidgetItem(list);
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+      item->setCheckState(SkillColumn, Qt::Unchecked);
+      item->setData(SkillColumn, kRowRole, index++);
+      item->setText(SkillColumn, fromUtf8(row.text));
+    }
   }
 }
 
 // Each requirement against the plavet's values as they stand: met, or how
 // many points it still lacks; in words and in colour.
 void SkillGoals::showProgress() {
-  const sheet::State& s = plavet_.planner().state();
+  skills::ElementValues values{};
+  std::copy_n(plavet_.planner().state().boxes.begin(), skills::kValueCount, values.begin());
+  const goals::Problem& p = planning_.problem();
   for (auto [list, copy, className] :
-       {std::tuple{firstList_, skills::Copy::FirstClass, &problem_.firstClass},
-        std::tuple{secondList_, skills::Copy::SecondClass, &problem_.secondClass}}) {
+       {std::tuple{firstList_, skills::Copy::FirstClass, &p.firstClass},
+        std::tuple{secondList_, skills::Copy::SecondClass, &p.secondClass}}) {
     const auto rows = skills::rowsOf(*className, copy);
+    const QSignalBlocker quiet(list);
     for (int i = 0; i < list->topLevelItemCount() && i < int(rows.size()); ++i) {
-      const skills::SkillRow& row = rows[size_t(i)];
-      QStringList parts;
-      bool allMet = true;
-      for (int n = 0; n < row.needCount; ++n) {
-        const skills::Requirement& need = row.needs[size_t(n)];
-        const double have = s.boxes[size_t(skills::index(need.value))];
-        const QString what =
-            QString("%1 %2").arg(fromUtf8(skills::valueWord(need.value))).arg(need.minimum);
-        if (have >= need.minimum) {
-          parts << tr("%1: met").arg(what);
-        } else {
-          allMet = false;
-          parts << tr("%1: %2 more").arg(what).arg(std::ceil(need.minimum - have));
-        }
-      }
-      // A row that qualifies says so first; one that doesn't says what it lacks.
-      const QString needs = parts.isEmpty() ? tr("needs nothing") : parts.join(", ");
+      const goals::Progress now = goals::progress(rows[size_t(i)], values);
       QTreeWidgetItem* item = list->topLevelItem(i);
-      const QSignalBlocker quiet(list);
-      item->setText(NeedsColumn, allMet ? tr("qualifies (%1)").arg(needs) : needs);
+      item->setText(NeedsColumn, fromUtf8(now.words));
       item->setToolTip(NeedsColumn, item->text(NeedsColumn));
-      item->setForeground(NeedsColumn, allMet ? QColor(0, 110, 0) : QColor(170, 0, 0));
+      item->setForeground(NeedsColumn, now.met ? QColor(0, 110, 0) : QColor(170, 0, 0));
     }
   }
 }
 
 void SkillGoals::goalTicked(QTreeWidgetItem* item) {
-  const goals::Goal goal{
-      item->treeWidget() == firstList_ ? skills::Copy::FirstClass : skills::Copy::SecondClass,
-      item->data(SkillColumn, kRowRole).toInt()};
-  auto& g = problem_.goals;
-  const auto at = std::find(g.begin(), g.end(), goal);
-  const bool ticked = item->checkState(SkillColumn) == Qt::Checked;
-  if (ticked && at == g.end()) g.push_back(goal);  // the order of ticking is the goals' order
-  if (!ticked && at != g.end()) g.erase(at);
-  replan();
+  planning_.tick(
+      {item->treeWidget() == firstList_ ? skills::Copy::FirstClass : skills::Copy::SecondClass,
+       item->data(SkillColumn, kRowRole).toInt()},
+      item->checkState(SkillColumn) == Qt::Checked);
+  showPlan();
 }
 
-void SkillGoals::replan() {
-  problem_.magicBonus = magicBonus_->value();
-  problem_.physicalBonus = physicalBonus_->value();
-  plan_.reset();
-  if (classesChosen_) {
-    try {
-      plan_ = goals::plan(problem_);
-    } catch (const goals::BadProblem&) {
-    }
-  }
-  applyButton_->setEnabled(plan_.has_value());
-  summary_->setHtml(plan_ ? summary() : QString());
+void SkillGoals::bonusesChanged() {
+  planning_.setBonuses(magicBonus_->value(), physicalBonus_->value());
+  showPlan();
+}
+
+void SkillGoals::showPlan() {
+  if (planShown_ == planning_.plansMade()) return;
+  planShown_ = planning_.plansMade();
+  applyButton_->setEnabled(plan().has_value());
+  summary_->setHtml(plan() ? summary() : QString());
 }
 
 void SkillGoals::applyPlan() {
-  if (!plan_) return;
-  apply_(goals::played(problem_, *plan_, plavet_.planner().state().spells));
+  if (const auto played = planning_.played(plavet_.planner().state())) apply_(*played);
 }
 
 // The plan in words: the points it leaves, the values before multi-classing
 // and at the end, the presses of each phase and the goals it had to drop.
 QString SkillGoals::summary() const {
-  const goals::Plan& p = *plan_;
+  const goals::Plan& p = *plan();
+  const goals::Problem& problem = planning_.problem();
   QString html = tr("<p><b>Points left at the end: %1</b> (Magic %2, Physical %3, Either %4)</p>")
                      .arg(p.pointsLeft)
                      .arg(p.finalPools.magic)
@@ -312,14 +246,14 @@ QString SkillGoals::summary() const {
               .arg(fromUtf8(goals::pressesInWords(p.beforeMultiRaises)),
                    fromUtf8(goals::pressesInWords(p.afterMultiRaises)));
 
-  if (problem_.goals.empty())
+  if (problem.goals.empty())
     html += tr("<p>Tick the skills you want: the plan follows every tick.</p>");
   if (!p.dropped.empty()) {
     html += tr("<p><b>Dropped goals</b> (they can't be met with the goals before them):</p><ul>");
     for (const goals::Dropped& d : p.dropped)
       html +=
           tr("<li>%1 (%2): %3</li>")
-              .arg(fromUtf8(goals::rowOf(problem_, d.goal).text).toHtmlEscaped(),
+              .arg(fromUtf8(goals::rowOf(problem, d.goal).text).toHtmlEscaped(),
                    d.goal.copy == skills::Copy::FirstClass ? tr("first class") : tr("second class"),
                    fromUtf8(d.reason).toHtmlEscaped());
     html += "</ul>";

@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "goals/goals.h"
+#include "goals/planning.h"
 
 class Plavet;
 class QLabel;
@@ -28,8 +28,8 @@ class SkillGoals : public QWidget {
   void open();
   // The goals as the player ticked them, and the plan for them (none while
   // the selections are not names of their lists).
-  const goals::Problem& problem() const { return problem_; }
-  const std::optional<goals::Plan>& plan() const { return plan_; }
+  const goals::Problem& problem() const { return planning_.problem(); }
+  const std::optional<goals::Plan>& plan() const { return planning_.plan(); }
   void applyPlan();
 
  private:
@@ -37,17 +37,18 @@ class SkillGoals : public QWidget {
   // Shows the plavet as it stands: the lists for its classes (goals kept while
   // the classes stay), and how far each skill is.
   void follow();
-  void fillList(QTreeWidget* list, skills::Copy copy, const std::string& className);
+  void fillLists();
   void showProgress();
   void goalTicked(QTreeWidgetItem* item);
-  void replan();
+  void bonusesChanged();
+  // Shows the plan, when it is one not shown yet.
+  void showPlan();
   QString summary() const;
 
   const Plavet& plavet_;
   std::function<void(const sheet::State&)> apply_;
-  goals::Problem problem_;
-  std::optional<goals::Plan> plan_;
-  bool classesChosen_ = false;
+  goals::Planning planning_;
+  int planShown_ = -1;  // planning_.plansMade() when the summary was written
 
   QLabel* hint_ = nullptr;
   QWidget* goalsArea_ = nullptr;

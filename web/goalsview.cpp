@@ -1,10 +1,8 @@
 #include "web/goalsview.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
-#include "sheet/tables.h"
 #include "skills/needs.h"
 #include "web/json.h"
 
@@ -13,115 +11,40 @@ namespace {
 
 using skills::Copy;
 
-bool isRace(const std::string& text) {
-  return sheet::findRace(text) != nullptr;
-}
-bool isClass(const std::string& text) {
-  return std::find(skills::kClassNames.begin(), skills::kClassNames.end(), text) !=
-         skills::kClassNames.end();
-}
-
-// "a, b and c"
-std::string wordList(const std::vector<std::string>& words) {
-  std::string out;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    if (i > 0) out += i + 1 == words.size() ? " and " : ", ";
-    out += words[i];
-  }
-  return out;
-}
-
 }  // namespace
 
 void GoalsView::open() {
-  using sheet::Bonus;
-  problem_.magicBonus = planner_.isChecked(Bonus::MBonus1) + planner_.isChecked(Bonus::MBonus2);
-  problem_.physicalBonus = planner_.isChecked(Bonus::PBonus1) + planner_.isChecked(Bonus::PBonus2);
+  planning_.takeBonuses(planner_.state());
   follow();
-  replan();
 }
 
 void GoalsView::follow() {
-  const std::string& race = planner_.selectionText(sheet::Selection::Race);
-  const std::string& first = planner_.selectionText(sheet::Selection::FirstClass);
-  const std::string& second = planner_.selectionText(sheet::Selection::SecondClass);
-  const bool wasChosen = chosen_;
-  chosen_ = isRace(race) && isClass(first) && isClass(second);
-  if (!chosen_) {
-    plan_.reset();
-    return;
-  }
-  bool replanning = !wasChosen || race != problem_.race;
-  if (first != problem_.firstClass || second != problem_.secondClass) {
-    problem_.firstClass = first;
-    problem_.secondClass = second;
-    problem_.goals.clear();  // other classes are other skills
-    replanning = true;
-  }
-  problem_.race = race;
-  if (replanning) replan();
+  planning_.follow(planner_.state());
 }
 
 bool GoalsView::tick(Copy copy, int row, bool ticked) {
-  const std::string& className =
-      copy == Copy::FirstClass ? problem_.firstClass : problem_.secondClass;
-  if (!chosen_ || row < 0 || row >= static_cast<int>(skills::rowsOf(className, copy).size()))
-    return false;
-  const goals::Goal goal{copy, row};
-  auto& g = problem_.goals;
-  const auto at = std::find(g.begin(), g.end(), goal);
-  if (ticked && at == g.end()) g.push_back(goal);  // the order of ticking is the goals' order
-  if (!ticked && at != g.end()) g.erase(at);
-  replan();
-  return true;
+  return planning_.tick({copy, row}, ticked);
 }
 
 bool GoalsView::setBonuses(int magic, int physical) {
-  if (magic < 0 || magic > 2 || physical < 0 || physical > 2) return false;
-  problem_.magicBonus = magic;
-  problem_.physicalBonus = physical;
-  replan();
-  return true;
+  return planning_.setBonuses(magic, physical);
 }
 
 void GoalsView::clear() {
-  problem_.goals.clear();
-  replan();
-}
-
-void GoalsView::replan() {
-  plan_.reset();
-  if (chosen_) plan_ = goals::plan(problem_);
+  planning_.clear();
 }
 
 std::optional<sheet::State> GoalsView::played() const {
-  if (!plan_) return std::nullopt;
-  return goals::played(problem_, *plan_, planner_.state().spells);
+  return planning_.played(planner_.state());
 }
 
 std::string GoalsView::json() const {
-  const std::string& race = planner_.selectionText(sheet::Selection::Race);
-  const std::string& first = planner_.selectionText(sheet::Selection::FirstClass);
-  const std::string& second = planner_.selectionText(sheet::Selection::SecondClass);
   std::string out = "{";
-  json::flag(out, "chosen", chosen_);
-  if (!chosen_) {
-    std::vector<std::string> wanted;
-    const auto want = [&](const std::string& text, bool fits, const std::string& what) {
-      if (fits) return;
-      wanted.push_back(text.empty() ? what : what + " from its list (\"" + text + "\" is not one)");
-    };
-    want(race, isRace(race), "a race");
-    want(first, isClass(first), "a first class");
-    want(second, isClass(second), "a second class");
-    json::text(out, "hint", "To plan skill goals, choose " + wordList(wanted) + " in the planner.");
-    return out + "}";
-  }
-  json::text(out, "hint",
-             "A " + race + ", first class " + first + ", multi-classing into " + second +
-                 ". Tick the skills you want; the plan below is the best plavet for them.");
-  json::number(out, "magicBonus", problem_.magicBonus);
-  json::number(out, "physicalBonus", problem_.physicalBonus);
+  json::flag(out, "chosen", planning_.chosen());
+  json::text(out, "hint", planning_.hint("the planner"));
+  if (!planning_.chosen()) return out + "}";
+  json::number(out, "magicBonus", planning_.problem().magicBonus);
+  json::number(out, "physicalBonus", planning_.problem().physicalBonus);
   json::key(out, "lists");
   out += '[';
   writeList(out, Copy::FirstClass);
@@ -136,8 +59,10 @@ std::string GoalsView::json() const {
 // values as they stand: met, or the points it still lacks.
 void GoalsView::writeList(std::string& out, Copy copy) const {
   const bool firstCopy = copy == Copy::FirstClass;
-  const std::string& className = firstCopy ? problem_.firstClass : problem_.secondClass;
-  const sheet::State& s = planner_.state();
+  const goals::Problem& problem = planning_.problem();
+  const std::string& className = firstCopy ? problem.firstClass : problem.secondClass;
+  skills::ElementValues values{};
+  std::copy_n(planner_.state().boxes.begin(), skills::kValueCount, values.begin());
   json::item(out);
   out += '{';
   json::text(out, "title", (firstCopy ? "First class: " : "Second class: ") + className);
@@ -146,44 +71,26 @@ void GoalsView::writeList(std::string& out, Copy copy) const {
   const auto rows = skills::rowsOf(className, copy);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const skills::SkillRow& row = rows[i];
-    std::string now;
-    bool allMet = true;
-    for (int n = 0; n < row.needCount; ++n) {
-      const skills::Requirement& need = row.needs[n];
-      const double have = s.boxes[skills::index(need.value)];
-      now += n == 0 ? "" : ", ";
-      now += std::string(skills::valueWord(need.value)) + " " + std::to_string(need.minimum) + ": ";
-      if (have >= need.minimum) {
-        now += "met";
-      } else {
-        allMet = false;
-        now += std::to_string(static_cast<long long>(std::ceil(need.minimum - have))) + " more";
-      }
-    }
-    // A row that qualifies says so first; one that doesn't says what it lacks.
-    if (now.empty()) now = "needs nothing";
-    if (allMet) now = "qualifies (" + now + ")";
+    const goals::Progress now = goals::progress(row, values);
     json::item(out);
     out += '{';
     json::text(out, "text", row.text);
     json::text(out, "needs", skills::needsText(row));
-    json::text(out, "now", now);
-    json::flag(out, "met", allMet);
-    const goals::Goal goal{copy, static_cast<int>(i)};
-    json::flag(
-        out, "goal",
-        std::find(problem_.goals.begin(), problem_.goals.end(), goal) != problem_.goals.end());
+    json::text(out, "now", now.words);
+    json::flag(out, "met", now.met);
+    json::flag(out, "goal", planning_.isGoal({copy, static_cast<int>(i)}));
     out += '}';
   }
   out += "]}";
 }
 
 void GoalsView::writePlan(std::string& out) const {
-  if (!plan_) {
+  if (!planning_.plan()) {
     out += "null";
     return;
   }
-  const goals::Plan& p = *plan_;
+  const goals::Plan& p = *planning_.plan();
+  const goals::Problem& problem = planning_.problem();
   out += '{';
   json::number(out, "pointsLeft", p.pointsLeft);
   json::key(out, "pools");
@@ -213,13 +120,13 @@ void GoalsView::writePlan(std::string& out) const {
   out += ']';
   json::text(out, "beforeMulti", goals::pressesInWords(p.beforeMultiRaises));
   json::text(out, "afterMulti", goals::pressesInWords(p.afterMultiRaises));
-  json::number(out, "goals", static_cast<long long>(problem_.goals.size()));
+  json::number(out, "goals", static_cast<long long>(problem.goals.size()));
   json::key(out, "dropped");
   out += '[';
   for (const goals::Dropped& d : p.dropped) {
     json::item(out);
     out += '{';
-    json::text(out, "skill", goals::rowOf(problem_, d.goal).text);
+    json::text(out, "skill", goals::rowOf(problem, d.goal).text);
     json::text(out, "copy", d.goal.copy == Copy::FirstClass ? "first class" : "second class");
     json::text(out, "reason", d.reason);
     out += '}';

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "goals/goals.h"
+#include "goals/planning.h"
 #include "sheet/planner.h"
 
 namespace web {
@@ -43,17 +43,14 @@ class GoalsView {
   //          "beforeMulti","afterMulti","goals","dropped":[{"skill","copy","reason"}...]}}
   std::string json() const;
 
-  const goals::Problem& problem() const { return problem_; }
+  const goals::Problem& problem() const { return planning_.problem(); }
 
  private:
-  void replan();
   void writeList(std::string& out, skills::Copy copy) const;
   void writePlan(std::string& out) const;
 
   const sheet::Planner& planner_;
-  goals::Problem problem_;
-  std::optional<goals::Plan> plan_;
-  bool chosen_ = false;
+  goals::Planning planning_;
 };
 
 }  // namespace web
