@@ -17,6 +17,7 @@
 #include "app/messagebox.h"
 #include "app/selectioncombo.h"
 #include "app/wrappingbutton.h"
+#include "history/steps.h"
 #include "skills/needs.h"
 
 namespace {
@@ -30,13 +31,6 @@ QString boxName(int box) {
 
 QString fromUtf8(std::string_view s) {
   return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-// "Check Bless", "Uncheck PElement Building Bonus 1": what a click on the
-// box just asked for.
-QString checkName(const QCheckBox* box) {
-  return (box->isChecked() ? Plavet::tr("Check %1") : Plavet::tr("Uncheck %1"))
-      .arg(box->accessibleName());
 }
 
 void setChecked(QCheckBox* box, bool checked) {
@@ -79,9 +73,9 @@ class Plavet::Messages final : public sheet::MessageSink {
 // and what the plavet looked like before it.
 class Plavet::Acting {
  public:
-  Acting(Plavet& window, QString name, int mergeKey = 0)
+  Acting(Plavet& window, std::string_view name, int mergeKey = 0)
       : window_(window),
-        name_(std::move(name)),
+        name_(fromUtf8(name)),
         mergeKey_(mergeKey),
         before_(window.planner_.state()) {}
   ~Acting() { emit window_.acted(name_, mergeKey_, before_); }
@@ -209,8 +203,8 @@ void Plavet::wireControls() {
     for (auto direction : {sheet::Direction::Raise, sheet::Direction::Lower}) {
       auto* arrow =
           findChild<ArrowButton*>(name + (direction == sheet::Direction::Raise ? 'u' : 'd'));
-      connect(arrow, &ArrowButton::mouseDown, this, [this, v, direction, arrow](int code) {
-        arrowMouseDown(skills::Value(v), direction, code, arrow->accessibleName());
+      connect(arrow, &ArrowButton::mouseDown, this, [this, v, direction](int code) {
+        arrowMouseDown(skills::Value(v), direction, code);
       });
     }
   }
@@ -296,25 +290,25 @@ void Plavet::Form_Load() {
 }
 
 void Plavet::cmdstrt_Click() {
-  const Acting acting(*this,
-                      planner_.state().startResetToggle ? tr("Reset plavet") : tr("Start plavet"));
+  const Acting acting(*this, history::steps::startReset(planner_.state()));
   planner_.startReset();
   render();
 }
 
 void Plavet::cmdmulti_Click() {
-  const Acting acting(*this, tr("Multi-class"));
+  const Acting acting(*this, history::steps::kMultiClass);
   planner_.multiClass();
   render();
 }
 
 void Plavet::cmdshsk_Click() {
-  const Acting acting(*this, tr("Show current skills"));
+  const Acting acting(*this, history::steps::kShowSkills);
   planner_.showSkills();
   render();
 }
 
 void Plavet::cmdhelp_Click() {
+  const Acting acting(*this, "Help");  // changes nothing, but ends typing in a box
   if (!help_) help_ = std::make_unique<Explosion>();
   help_->show();
   help_->raise();
@@ -333,32 +327,28 @@ void Plavet::chkEndure_Click() {
 
 void Plavet::spellClicked(sheet::Spell spell) {
   QCheckBox* box = spells_[int(spell)];
-  const Acting acting(*this, checkName(box));
+  const Acting acting(*this, history::steps::spell(spell, box->isChecked()));
   planner_.toggleSpell(spell, box->isChecked());
   render();
 }
 
 void Plavet::bonusClicked(sheet::Bonus bonus) {
   QCheckBox* box = bonuses_[int(bonus)];
-  const Acting acting(*this, checkName(box));
+  const Acting acting(*this, history::steps::bonus(bonus, box->isChecked()));
   planner_.toggleBonus(bonus, box->isChecked());
   render();
 }
 
-// `what` is the arrow's own name, which says the value and the way: "Raise M Fire".
-void Plavet::arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode,
-                            const QString& what) {
-  const Acting acting(*this, buttonCode == sheet::kRightButton  ? tr("%1 by 10").arg(what)
-                             : buttonCode == sheet::kLeftButton ? tr("%1 by 1").arg(what)
-                                                                : what);
-  planner_.pressArrow(value, direction, std::int16_t(buttonCode));
+void Plavet::arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode) {
+  const auto code = std::int16_t(buttonCode);
+  const Acting acting(*this, history::steps::arrow(value, direction, code));
+  planner_.pressArrow(value, direction, code);
   render();
 }
 
 void Plavet::selectionEdited(sheet::Selection selection, const QString& text) {
-  static const char* const kNames[] = {QT_TR_NOOP("Change race"), QT_TR_NOOP("Change first class"),
-                                       QT_TR_NOOP("Change second class")};
-  const Acting acting(*this, tr(kNames[int(selection)]), int(selection) + 1);
+  const Acting acting(*this, history::steps::selection(selection),
+                      history::steps::selectionKey(selection));
   planner_.setSelectionText(selection, text.toStdString());
 }
 

@@ -68,8 +68,7 @@ class Plavet : public QWidget {
   void setTabOrder();
   void spellClicked(sheet::Spell spell);
   void bonusClicked(sheet::Bonus bonus);
-  void arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode,
-                      const QString& what);
+  void arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode);
   void selectionEdited(sheet::Selection selection, const QString& text);
   QString skillTip(const QListWidget* list, const QString& skill) const;
 

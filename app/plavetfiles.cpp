@@ -10,6 +10,7 @@
 
 #include "app/plavet.h"
 #include "app/plavetwindow.h"
+#include "history/steps.h"
 #include "store/code.h"
 #include "store/file.h"
 #include "store/text.h"
@@ -136,5 +137,5 @@ void PlavetWindow::pasteCode() {
          tr("Paste Plavet Code"));
     return;
   }
-  replacePlavet(*loaded.state, tr("Paste plavet code"));
+  replacePlavet(*loaded.state, QString::fromUtf8(history::steps::kPasteCode));
 }

@@ -12,6 +12,7 @@
 #include "app/messagebox.h"
 #include "app/plavet.h"
 #include "app/skillgoals.h"
+#include "history/steps.h"
 
 PlavetWindow::PlavetWindow(sheet::MessageSink* messages, QWidget* parent)
     : QMainWindow(parent), plavet_(new Plavet(messages)) {
@@ -63,6 +64,9 @@ void PlavetWindow::buildMenus() {
                         QList<QKeySequence> keys = {}) {
     QAction* action = menu->addAction(text, this, slot);
     action->setShortcuts(keys);
+    // Any command ends typing in a selection box, even one that leaves the
+    // plavet as it is (Copy, Help).
+    connect(action, &QAction::triggered, this, [this] { history_.endTyping(); });
     return action;
   };
   QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -125,7 +129,7 @@ void PlavetWindow::replacePlavet(const sheet::State& state, const QString& stepN
 void PlavetWindow::showSkillGoals() {
   if (!skillGoals_)
     skillGoals_ = std::make_unique<SkillGoals>(
-        *plavet_, [this](const sheet::State& s) { replacePlavet(s, tr("Apply skill goals")); });
+        *plavet_, [this](const sheet::State& s) { replacePlavet(s, QString::fromUtf8(history::steps::kApplyPlan)); });
   skillGoals_->open();
 }
 

@@ -70,9 +70,10 @@ Plan plan(const Problem& problem);
 const skills::SkillRow& rowOf(const Problem& problem, const Goal& goal);
 
 // Plays a plan through a planner as a player would: selects, starts (after
-// resetting a started plavet), checks the boxes, presses, multi-classes,
-// presses again and shows the current skills. The planner's messages go to
-// its sink.
+// resetting a started plavet), checks the boxes, presses, multi-classes and
+// presses again; then fills the second-class list from the final values,
+// leaving the first-class list as multi-classing built it. The planner's
+// messages go to its sink.
 void play(const Problem& problem, const Plan& plan, sheet::Planner& planner);
 
 // The plavet a plan leaves: played into a fresh planner without a message,

@@ -20,9 +20,12 @@ void play(const Problem& problem, const Plan& plan, sheet::Planner& planner) {
         planner.pressArrow(r.value, sheet::Direction::Raise, sheet::kLeftButton);
   };
   press(plan.beforeMultiRaises);
-  planner.multiClass();
+  planner.multiClass();  // the first class learns its goals here
   press(plan.afterMultiRaises);
-  planner.showSkills();
+  // The second-class list from the final values; the first-class list stays
+  // as multi-classing built it, where "Show Current Skills" would rebuild it
+  // from the halved values and lose the first class's goals.
+  planner.multiskillcheck();
 }
 
 namespace {

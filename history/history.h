@@ -39,6 +39,10 @@ class History {
   const sheet::State& undo();
   const sheet::State& redo();
 
+  // The user used another control or a command, whether or not it changed
+  // the plavet: typing on in a selection box is a new step from now on.
+  void endTyping() { typingKey_ = kNoMerge; }
+
   // Forgets every step; the plavet as it stands is the clean one.
   void clear();
   // The plavet as it stands is what its file holds.

@@ -21,6 +21,7 @@ void Planner::multiClass() {
     return;
   }
   skillcheck();  // the first-class list from the values before halving
+  s_.valuesAtMultiClass = elementValues();
 
   for (Box pool : {Box::mpr, Box::ppr, Box::epr}) set(pool, halved(get(pool)));
   if (const Pools* topUp = findClass(kSecondClassTopUps, selectionText(Selection::SecondClass))) {

@@ -75,11 +75,13 @@ void Planner::resetPlavet() {
   for (std::string& s : s_.selections) s.clear();
   s_.started = false;
   s_.multiClassed = false;
+  s_.valuesAtMultiClass.reset();
   s_.startResetToggle = false;
 }
 
 void Planner::startPlavet() {
   s_.startResetToggle = true;
+  s_.valuesAtMultiClass.reset();  // a new plavet has learned nothing yet
   say(text::kReady, text::kReadyTitle);  // over a sheet of zeros
   s_.started = true;
   if (const RaceBonus* race = findRace(selectionText(Selection::Race))) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,6 +59,11 @@ struct State {
   bool started = false;
   bool startResetToggle = false;  // always equal to started, tested where the rules say
   bool multiClassed = false;
+  // The ten M and P values at multi-classing, the values the first-class list
+  // was built from then: what the first class learned. Kept until the next
+  // Start/Reset; none before multi-classing (nor for a plavet from a file
+  // that did not keep it).
+  std::optional<skills::ElementValues> valuesAtMultiClass;
 
   bool operator==(const State&) const = default;
 };
@@ -98,6 +104,9 @@ class Planner {
   const skills::SkillList& secondClassSkills() const { return s_.secondClassSkills; }
   bool started() const { return s_.started; }
   bool multiClassed() const { return s_.multiClassed; }
+  const std::optional<skills::ElementValues>& valuesAtMultiClass() const {
+    return s_.valuesAtMultiClass;
+  }
 
   // Puts a whole plavet in place, as a test or a replay sets up a sheet.
   void restore(const State& state) { s_ = state; }

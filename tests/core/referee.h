@@ -156,6 +156,9 @@ inline std::string differences(const sheet::State& want, const sheet::State& got
     line("Start/Reset toggle", yesNo(want.startResetToggle), yesNo(got.startResetToggle));
   if (want.multiClassed != got.multiClassed)
     line("multi-classed", yesNo(want.multiClassed), yesNo(got.multiClassed));
+  if (want.valuesAtMultiClass != got.valuesAtMultiClass)
+    line("values at multi-classing", want.valuesAtMultiClass ? "kept" : "none",
+         got.valuesAtMultiClass ? "kept" : "none");
   return out;
 }
 
@@ -309,6 +312,7 @@ class Referee {
     for (sheet::Box pool : {sheet::Box::mpr, sheet::Box::ppr, sheet::Box::epr}) at(s, pool) = 0;
     s.firstClassSkills.clear();
     s.secondClassSkills.clear();
+    s.valuesAtMultiClass.reset();  // a reset forgets it, a start has none yet
     if (s.startResetToggle) {
       say(o, sheet::text::kResetting, sheet::text::kYay);
       s.selections = {};
@@ -340,6 +344,7 @@ class Referee {
       return;
     }
     o.firstList = qualifying(s.selections[1], skills::Copy::FirstClass, valuesOf(s));
+    s.valuesAtMultiClass = valuesOf(s);  // what the first class learned from
     const sheet::Pools* topUp = sheet::findClass(sheet::kSecondClassTopUps, s.selections[2]);
     const std::array<int, 3> add = {topUp ? topUp->magic : 0, topUp ? topUp->physical : 0,
                                     topUp ? topUp->either : 0};

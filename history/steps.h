@@ -1,0 +1,36 @@
+// What each user action is called as a step of the undo history ("Raise M
+// Fire by 10", "Check Bless"), the same in the window and in the page.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "sheet/planner.h"
+
+namespace history::steps {
+
+// "Start plavet" or "Reset plavet", by what the button is about to do.
+std::string startReset(const sheet::State& before);
+inline constexpr std::string_view kMultiClass = "Multi-class";
+inline constexpr std::string_view kShowSkills = "Show current skills";
+// "Raise M Fire by 1", "Lower P Air by 10"; a middle press: "Raise M Fire".
+std::string arrow(skills::Value value, sheet::Direction direction, std::int16_t buttonCode);
+// "Check Bless", "Uncheck MElement Amount Bonus 2": what the click asked for.
+std::string spell(sheet::Spell spell, bool checked);
+std::string bonus(sheet::Bonus bonus, bool checked);
+// "Change race", "Change first class", "Change second class". Typing on in
+// one box is one step: its edits share selectionKey().
+std::string selection(sheet::Selection selection);
+int selectionKey(sheet::Selection selection);
+
+inline constexpr std::string_view kPasteCode = "Paste plavet code";
+inline constexpr std::string_view kApplyPlan = "Apply Plan";
+
+// What a screen reader calls the controls these steps name: "M Fire",
+// "Bless", "PElement Building Bonus 1".
+std::string valueName(skills::Value value);
+std::string_view spellName(sheet::Spell spell);
+std::string_view bonusName(sheet::Bonus bonus);
+
+}  // namespace history::steps

@@ -1,0 +1,36 @@
+// The names of the race and class lists, and what a typed selection most
+// likely meant. A text that is not a name of its list applies no rule; these
+// only help a player see why.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "sheet/planner.h"
+
+namespace sheet {
+
+// The names a selection's list offers, in list order.
+std::span<const std::string_view> listNames(Selection selection);
+bool isListName(Selection selection, std::string_view text);
+
+// The name among `names` that `text` most likely meant, if one is close: the
+// same letters in another case, a skill's name without its bracketed needs
+// ("Vorpalize" for "Vorpalize (55 MFire)"), or a slip of a letter or two
+// (one in four letters). The first of equally close names wins.
+std::optional<std::string_view> nearestName(std::string_view text,
+                                            std::span<const std::string_view> names);
+
+// Why a selection's text applies no rule, for a mark beside it: "“human” is
+// not a race of the list, so no race rule applies. Did you mean “Human”?".
+// Empty for an empty text and for a name of the list.
+std::string selectionWarning(Selection selection, std::string_view text);
+
+// The name of the list that typing `typed` may complete to: the first, in
+// list order, that starts with it in any letter case and is longer. None
+// when `typed` is empty or already a name of the list.
+std::optional<std::string_view> completion(Selection selection, std::string_view typed);
+
+}  // namespace sheet
