@@ -1,6 +1,7 @@
 #include "app/arrowbutton.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
@@ -8,6 +9,10 @@
 ArrowButton::ArrowButton(Pointing pointing, QWidget* parent)
     : QPushButton(parent), pointing_(pointing) {
   setAutoDefault(false);
+  // A screen reader's "press" clicks; it is a left press where keys press.
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (keysPress && keysPress()) emit mouseDown(kLeft);
+  });
 }
 
 void ArrowButton::mousePressEvent(QMouseEvent* event) {
@@ -36,6 +41,20 @@ void ArrowButton::mousePressEvent(QMouseEvent* event) {
 void ArrowButton::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
   setDown(false);  // no click: the press did the work
+}
+
+void ArrowButton::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+  const Qt::KeyboardModifiers others =
+      event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+  if (!pressKey || others != Qt::NoModifier || !keysPress || !keysPress()) {
+    QPushButton::keyPressEvent(event);  // Space only looks pressed; nothing happens
+    return;
+  }
+  event->accept();
+  if (event->isAutoRepeat()) return;  // a key held down is one press, as a mouse button is
+  emit mouseDown(event->modifiers() & Qt::ShiftModifier ? kRight : kLeft);
 }
 
 void ArrowButton::paintEvent(QPaintEvent* event) {

@@ -18,6 +18,7 @@
 #include "app/selectioncombo.h"
 #include "app/wrappingbutton.h"
 #include "history/steps.h"
+#include "sheet/names.h"
 #include "skills/needs.h"
 
 namespace {
@@ -132,10 +133,14 @@ void Plavet::buildControls() {
         w = box;
         break;
       }
-      case Kind::Combo:
-        w = new SelectionCombo(c.name == "cmbrace" ? layout::raceNames() : layout::classNames(),
-                               this);
+      case Kind::Combo: {
+        const auto selection = c.name == "cmbrace" ? sheet::Selection::Race
+                               : c.name == "cmbfc" ? sheet::Selection::FirstClass
+                                                   : sheet::Selection::SecondClass;
+        w = new SelectionCombo(
+            selection, c.name == "cmbrace" ? layout::raceNames() : layout::classNames(), this);
         break;
+      }
       case Kind::Button:
         w = new QPushButton(c.caption, this);
         break;
@@ -206,6 +211,7 @@ void Plavet::wireControls() {
       connect(arrow, &ArrowButton::mouseDown, this, [this, v, direction](int code) {
         arrowMouseDown(skills::Value(v), direction, code);
       });
+      arrow->keysPress = [this] { return arrowKeys(); };
     }
   }
 
@@ -255,12 +261,14 @@ void Plavet::render() {
     const QString text = QString::fromStdString(planner_.text(sheet::Box(b)));
     if (boxes_[b]->text() == text) continue;
     boxes_[b]->setText(text);
-    // A D value too long for its box shows its leading digits, and all of
-    // them when the pointer rests on it.
+    // A value too long for its box shows its leading digits, and all of them
+    // when the pointer rests on it; a D value always tells its whole self
+    // there, since its box is too narrow for most of them.
     boxes_[b]->setCursorPosition(0);
+    const bool dValue = b >= int(sheet::Box::df) && b <= int(sheet::Box::ds);
     const bool clipped =
         boxes_[b]->fontMetrics().horizontalAdvance(text) > boxes_[b]->contentsRect().width() - 4;
-    boxes_[b]->setToolTip(clipped ? text : QString());
+    boxes_[b]->setToolTip(dValue || clipped ? text : QString());
   }
   for (int s = 0; s < 3; ++s) {
     SelectionCombo* combo = selections_[s];
@@ -271,6 +279,7 @@ void Plavet::render() {
       combo->setEditText(text);
     }
     combo->setLocked(planner_.selectionsLocked());
+    markSelection(sheet::Selection(s));
   }
   for (int s = 0; s < 3; ++s) setChecked(spells_[s], planner_.isChecked(sheet::Spell(s)));
   for (int b = 0; b < 4; ++b) setChecked(bonuses_[b], planner_.isChecked(sheet::Bonus(b)));
@@ -282,6 +291,21 @@ void Plavet::render() {
 void Plavet::restorePlavet(const sheet::State& state) {
   planner_.restore(state);
   render();
+}
+
+bool Plavet::arrowKeys() {
+  if (!arrowKeys_) setArrowKeys(keysSetting && keysSetting());
+  return *arrowKeys_;
+}
+
+void Plavet::setArrowKeys(bool on) {
+  if (arrowKeys_ == on) return;
+  arrowKeys_ = on;
+  const QString how =
+      on ? tr("Space or Enter is a left press (1 point), Shift+Space or Shift+Enter a right "
+              "press (10 points).")
+         : tr("Keys press it once Edit > Space and Enter Press Arrows is on.");
+  for (ArrowButton* arrow : findChildren<ArrowButton*>()) arrow->setAccessibleDescription(how);
 }
 
 void Plavet::Form_Load() {
@@ -350,6 +374,13 @@ void Plavet::selectionEdited(sheet::Selection selection, const QString& text) {
   const Acting acting(*this, history::steps::selection(selection),
                       history::steps::selectionKey(selection));
   planner_.setSelectionText(selection, text.toStdString());
+  markSelection(selection);
+}
+
+// A text that names nothing of its list applies no rule: the box says so.
+void Plavet::markSelection(sheet::Selection selection) {
+  selections_[int(selection)]->setWarning(
+      fromUtf8(sheet::selectionWarning(selection, planner_.selectionText(selection))));
 }
 
 void Plavet::paintEvent(QPaintEvent*) {

@@ -5,7 +5,9 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "sheet/planner.h"
 
@@ -36,6 +38,13 @@ class Plavet : public QWidget {
   // Puts a whole plavet in place and shows it, running no rule and showing no
   // message: undo, redo, a file opened, a code pasted.
   void restorePlavet(const sheet::State& state);
+
+  // Whether Space and Enter press a focused arrow button (a left press, with
+  // Shift a right one). Off unless the player turns it on; `keysSetting`,
+  // when given, is asked the first time it matters.
+  bool arrowKeys();
+  void setArrowKeys(bool on);
+  std::function<bool()> keysSetting;
 
   // Event handlers.
   void Form_Load();
@@ -70,6 +79,7 @@ class Plavet : public QWidget {
   void bonusClicked(sheet::Bonus bonus);
   void arrowMouseDown(skills::Value value, sheet::Direction direction, int buttonCode);
   void selectionEdited(sheet::Selection selection, const QString& text);
+  void markSelection(sheet::Selection selection);
   QString skillTip(const QListWidget* list, const QString& skill) const;
 
   std::unique_ptr<Messages> messages_;
@@ -81,4 +91,5 @@ class Plavet : public QWidget {
   QListWidget* firstClassList_ = nullptr;
   QListWidget* secondClassList_ = nullptr;
   std::unique_ptr<Explosion> help_;
+  std::optional<bool> arrowKeys_;  // unknown until it first matters
 };

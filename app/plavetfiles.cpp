@@ -6,10 +6,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QSettings>
 
 #include "app/plavet.h"
 #include "app/plavetwindow.h"
+#include "app/settings.h"
 #include "history/steps.h"
 #include "store/code.h"
 #include "store/file.h"
@@ -18,16 +18,10 @@
 namespace {
 
 constexpr int kMostRecent = 8;
-constexpr char kRecentKey[] = "recentFiles";
 constexpr char kFileSuffix[] = "plavet";
 
 QString fromUtf8(const std::string& s) {
   return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-// Settings are read on first use only: start-up does not wait for them.
-QSettings settings() {
-  return QSettings(kApplicationName, kApplicationName);
 }
 
 QString askForFile(QWidget* parent, bool forSaving, const QString& current) {

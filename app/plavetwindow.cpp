@@ -11,6 +11,7 @@
 
 #include "app/messagebox.h"
 #include "app/plavet.h"
+#include "app/settings.h"
 #include "app/skillgoals.h"
 #include "history/steps.h"
 
@@ -24,6 +25,7 @@ PlavetWindow::PlavetWindow(sheet::MessageSink* messages, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   buildMenus();
   connect(plavet_, &Plavet::acted, this, &PlavetWindow::recordAction);
+  plavet_->keysSetting = [] { return settings().value(kArrowKeysKey, false).toBool(); };
 
   askToSave = [this] {
     QMessageBox box(QMessageBox::NoIcon, kApplicationName,
@@ -97,6 +99,21 @@ void PlavetWindow::buildMenus() {
           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
   command(edit, tr("&Paste Plavet Code"), &PlavetWindow::pasteCode,
           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)});
+  edit->addSeparator();
+  // The arrows answer the mouse alone unless the player asks for keys too.
+  arrowKeysAction_ = edit->addAction(tr("Space and Enter Press &Arrows"));
+  arrowKeysAction_->setCheckable(true);
+  arrowKeysAction_->setToolTip(
+      tr("With an arrow button focused, Space or Enter is a left press and Shift+Space or "
+         "Shift+Enter a right press"));
+  edit->setToolTipsVisible(true);
+  connect(edit, &QMenu::aboutToShow, this,
+          [this] { arrowKeysAction_->setChecked(plavet_->arrowKeys()); });
+  connect(arrowKeysAction_, &QAction::triggered, this, [this](bool on) {
+    history_.endTyping();
+    plavet_->setArrowKeys(on);
+    settings().setValue(kArrowKeysKey, on);
+  });
 
   QMenu* plan = menuBar()->addMenu(tr("&Plan"));
   command(plan, tr("Skill &Goals..."), &PlavetWindow::showSkillGoals,
@@ -128,8 +145,9 @@ void PlavetWindow::replacePlavet(const sheet::State& state, const QString& stepN
 
 void PlavetWindow::showSkillGoals() {
   if (!skillGoals_)
-    skillGoals_ = std::make_unique<SkillGoals>(
-        *plavet_, [this](const sheet::State& s) { replacePlavet(s, QString::fromUtf8(history::steps::kApplyPlan)); });
+    skillGoals_ = std::make_unique<SkillGoals>(*plavet_, [this](const sheet::State& s) {
+      replacePlavet(s, QString::fromUtf8(history::steps::kApplyPlan));
+    });
   skillGoals_->open();
 }
 

@@ -79,6 +79,7 @@ class PlavetWindow : public QMainWindow {
   QString filePath_;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
+  QAction* arrowKeysAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   std::unique_ptr<SkillGoals> skillGoals_;  // made on first use
   bool quitting_ = false;

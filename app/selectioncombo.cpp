@@ -2,14 +2,126 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QWheelEvent>
 
-SelectionCombo::SelectionCombo(const QStringList& items, QWidget* parent) : QComboBox(parent) {
-  setLineEdit(new QLineEdit(this));      // editable, without building the drop-down list yet
+#include "sheet/names.h"
+
+// The combo box's line edit, which draws the offered rest of a name after
+// the text without making it part of the text.
+class SelectionCombo::Edit final : public QLineEdit {
+ public:
+  Edit(sheet::Selection selection, SelectionCombo* combo)
+      : QLineEdit(combo), selection_(selection) {
+    // Only the player's own typing brings an offer; a text set by the program
+    // (a plavet shown, an item picked) takes it away.
+    connect(this, &QLineEdit::textEdited, this, [this] { offer(); });
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+      if (text != offeredFor_) withdraw();
+    });
+  }
+
+  const QString& offered() const { return rest_; }
+
+  // Takes the offer when one is there; true if it did.
+  bool accept() {
+    if (rest_.isEmpty()) return false;
+    const QString name = name_;
+    withdraw();
+    setText(name);  // the combo box hears this as an edit of the player's
+    return true;
+  }
+
+  void withdraw() {
+    if (rest_.isEmpty()) return;
+    rest_.clear();
+    name_.clear();
+    offeredFor_.clear();
+    update();
+  }
+
+ protected:
+  bool event(QEvent* e) override {
+    // Tab takes the offer on its way to the next control.
+    if (e->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(e);
+      if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) accept();
+    }
+    return QLineEdit::event(e);
+  }
+
+  void keyPressEvent(QKeyEvent* e) override {
+    const bool atEnd = cursorPosition() == text().size() && !hasSelectedText();
+    switch (e->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_End:
+      case Qt::Key_Right:
+        if (atEnd && e->modifiers() == Qt::NoModifier && accept()) return;
+        break;
+      case Qt::Key_Escape:
+        if (!rest_.isEmpty()) {
+          withdraw();
+          return;
+        }
+        break;
+      default:
+        break;
+    }
+    QLineEdit::keyPressEvent(e);
+  }
+
+  void focusOutEvent(QFocusEvent* e) override {
+    withdraw();  // leaving the box leaves the text as typed
+    QLineEdit::focusOutEvent(e);
+  }
+
+  void paintEvent(QPaintEvent* e) override {
+    QLineEdit::paintEvent(e);
+    if (rest_.isEmpty()) return;
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const QRect cursor = cursorRect();
+    QRect room(cursor.center().x() + 1, contents.top(), contents.right() - cursor.center().x(),
+               contents.height());
+    painter.setClipRect(contents);
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, rest_);
+  }
+
+ private:
+  void offer() {
+    rest_.clear();
+    name_.clear();
+    offeredFor_ = text();
+    if (!isReadOnly() && cursorPosition() == text().size()) {
+      const std::string typed = text().toStdString();
+      if (const auto name = sheet::completion(selection_, typed)) {
+        name_ = QString::fromUtf8(name->data(), qsizetype(name->size()));
+        rest_ = name_.mid(text().size());
+      }
+    }
+    update();
+  }
+
+  sheet::Selection selection_;
+  QString name_;        // the list's name offered
+  QString rest_;        // what is drawn after the text
+  QString offeredFor_;  // the text the offer was made for
+};
+
+SelectionCombo::SelectionCombo(sheet::Selection selection, const QStringList& items,
+                               QWidget* parent)
+    : QComboBox(parent), edit_(new Edit(selection, this)) {
+  setLineEdit(edit_);                    // editable, without building the drop-down list yet
   setInsertPolicy(QComboBox::NoInsert);  // typed text never becomes an item
   setMaxVisibleItems(16);
   addItems(items);
-  // No completion: the text is exactly what the user typed, in the user's case.
+  // No completer of Qt's: it would put its proposal into the text itself.
   setCompleter(nullptr);
   setCurrentIndex(-1);
   setEditText(QString());
@@ -17,11 +129,27 @@ SelectionCombo::SelectionCombo(const QStringList& items, QWidget* parent) : QCom
 
 void SelectionCombo::setLocked(bool locked) {
   locked_ = locked;
-  lineEdit()->setReadOnly(locked);
+  edit_->setReadOnly(locked);
+  if (locked) edit_->withdraw();
 }
 
 void SelectionCombo::showPopup() {
   if (!locked_) QComboBox::showPopup();
+}
+
+QString SelectionCombo::offered() const {
+  return edit_->offered();
+}
+
+void SelectionCombo::setWarning(const QString& reason) {
+  if (reason == warning_) return;
+  warning_ = reason;
+  setToolTip(reason);
+  QPalette colours = edit_->palette();
+  colours.setColor(QPalette::Text,
+                   reason.isEmpty() ? palette().color(QPalette::Text) : QColor(190, 0, 0));
+  edit_->setPalette(colours);
+  setAccessibleDescription(reason);
 }
 
 void SelectionCombo::keyPressEvent(QKeyEvent* event) {

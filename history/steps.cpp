@@ -45,8 +45,8 @@ std::string bonus(sheet::Bonus b, bool checked) {
 }
 
 std::string selection(sheet::Selection s) {
-  static constexpr std::array<std::string_view, 3> kNames = {
-      "Change race", "Change first class", "Change second class"};
+  static constexpr std::array<std::string_view, 3> kNames = {"Change race", "Change first class",
+                                                             "Change second class"};
   return std::string(kNames[static_cast<int>(s)]);
 }
 

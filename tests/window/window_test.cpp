@@ -9,6 +9,7 @@
 #include <QStyleOptionButton>
 #include <QTimer>
 #include <QtTest>
+#include <random>
 
 #include "app/arrowbutton.h"
 #include "app/explosion.h"
@@ -240,6 +241,102 @@ class WindowTest : public QObject {
     click("cmdstrt");
     QCOMPARE(boxText("txtmf"), QString("0"));  // no race matched
     QCOMPARE(boxText("txtmpr"), QString("300"));
+  }
+
+  // Typing offers the rest of a list name; only taking the offer writes it.
+  // A text that names nothing of the list is marked, and applies no rule.
+  void selectionsOfferNamesAndMarkOthers_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");  // 0: none, then the focus leaves
+    QTest::addColumn<QString>("offer");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("mark");
+    auto row = [](const char* name, const char* typed, int key, const char* offer, const char* text,
+                  const char* mark) {
+      QTest::newRow(name) << QString(typed) << key << QString::fromUtf8(offer)
+                          << QString::fromUtf8(text) << QString::fromUtf8(mark);
+    };
+    const char* human = "\u201chu\u201d is not a race of the list, so no race rule applies.";
+    row("offer taken with Enter", "hu", Qt::Key_Return, "man", "Human", "");
+    row("offer taken with Tab", "dw", Qt::Key_Tab, "arf", "Dwarf", "");
+    row("offer taken with End", "Half", Qt::Key_End, "-Giant", "Half-Giant", "");
+    row("offer left by leaving", "hu", 0, "man", "hu", human);
+    row("offer put away with Escape", "hu", Qt::Key_Escape, "man", "hu", human);
+    row("a whole name in another case", "human", Qt::Key_Return, "", "human",
+        "\u201chuman\u201d is not a race of the list, so no race rule applies. Did you mean "
+        "\u201cHuman\u201d?");
+    row("a name of the list", "AR", Qt::Key_Return, "", "AR", "");
+    row("no name begins so", "Gnome", 0, "", "Gnome",
+        "\u201cGnome\u201d is not a race of the list, so no race rule applies.");
+  }
+  void selectionsOfferNamesAndMarkOthers() {
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, offer);
+    QFETCH(QString, text);
+    QFETCH(QString, mark);
+    auto* race = find<SelectionCombo>("cmbrace");
+    race->setFocus();
+    QTest::keyClicks(race->lineEdit(), typed);
+    QCOMPARE(race->offered(), offer);
+    QCOMPARE(window_->planner().selectionText(sheet::Selection::Race), typed.toStdString());
+    if (key != 0)
+      QTest::keyClick(race->lineEdit(), Qt::Key(key));
+    else
+      find("cmdstrt")->setFocus();
+    QCOMPARE(race->offered(), QString());
+    QCOMPARE(race->currentText(), text);
+    QCOMPARE(window_->planner().selectionText(sheet::Selection::Race), text.toStdString());
+    QCOMPARE(race->warning(), mark);
+    QCOMPARE(race->toolTip(), mark);
+  }
+
+  // Space and Enter press a focused arrow only when the player asks for it,
+  // and then exactly as the mouse does: over random runs, one window pressed
+  // with the mouse and one with the keys end every event alike.
+  void keysPressArrowsOnlyWhenAsked() {
+    choose("Dwarf", "Druid", "Warrior");
+    click("cmdstrt");
+    for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+      find("cmdmfu")->setFocus();
+      QTest::keyClick(find("cmdmfu"), Qt::Key(key));
+      QTest::keyClick(find("cmdmfu"), Qt::Key(key), Qt::ShiftModifier);
+    }
+    QCOMPARE(boxText("txtmf"), QString("15"));  // keys do nothing by default
+
+    Recorder byKeys;
+    Plavet keyed(&byKeys);
+    keyed.setArrowKeys(true);
+    keyed.show();
+    for (Plavet* w : {window_.get(), &keyed}) {
+      if (w->planner().started()) w->cmdstrt_Click();  // a reset
+      for (const auto& [name, text] : std::array<std::pair<const char*, const char*>, 3>{
+               {{"cmbrace", "Elf"}, {"cmbfc", "Bard"}, {"cmbsc", "Monk (Winter)"}}})
+        w->findChild<QComboBox*>(name)->setEditText(text);
+      w->cmdstrt_Click();
+    }
+    std::mt19937 random(15);
+    const QList<ArrowButton*> arrows = window_->findChildren<ArrowButton*>();
+    for (int event = 0; event < 600; ++event) {
+      recorder_.shown.clear();
+      byKeys.shown.clear();
+      if (random() % 150 == 0) {
+        window_->cmdmulti_Click();
+        keyed.cmdmulti_Click();
+      }
+      ArrowButton* mouse = arrows[int(random() % arrows.size())];
+      auto* keys = keyed.findChild<ArrowButton*>(mouse->objectName());
+      const bool right = random() % 3 == 0;
+      press(mouse->objectName(), right ? Qt::RightButton : Qt::LeftButton);
+      keys->setFocus();
+      const Qt::Key key = std::array{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}[random() % 3];
+      QTest::keyClick(keys, key, right ? Qt::ShiftModifier : Qt::NoModifier);
+      QVERIFY2(keyed.planner().state() == window_->planner().state(),
+               qPrintable(mouse->objectName()));
+      QCOMPARE(byKeys.shown.size(), recorder_.shown.size());
+      for (size_t i = 0; i < byKeys.shown.size(); ++i)
+        QCOMPARE(byKeys.shown[i].text, recorder_.shown[i].text);
+    }
   }
 
   // Every mouse button is told apart: left 1, right 10, middle nothing.
