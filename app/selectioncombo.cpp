@@ -42,37 +42,9 @@ class SelectionCombo::Edit final : public QLineEdit {
     update();
   }
 
+  bool atEnd() const { return cursorPosition() == text().size() && !hasSelectedText(); }
+
  protected:
-  bool event(QEvent* e) override {
-    // Tab takes the offer on its way to the next control.
-    if (e->type() == QEvent::KeyPress) {
-      const auto* key = static_cast<QKeyEvent*>(e);
-      if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) accept();
-    }
-    return QLineEdit::event(e);
-  }
-
-  void keyPressEvent(QKeyEvent* e) override {
-    const bool atEnd = cursorPosition() == text().size() && !hasSelectedText();
-    switch (e->key()) {
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-      case Qt::Key_End:
-      case Qt::Key_Right:
-        if (atEnd && e->modifiers() == Qt::NoModifier && accept()) return;
-        break;
-      case Qt::Key_Escape:
-        if (!rest_.isEmpty()) {
-          withdraw();
-          return;
-        }
-        break;
-      default:
-        break;
-    }
-    QLineEdit::keyPressEvent(e);
-  }
-
   void focusOutEvent(QFocusEvent* e) override {
     withdraw();  // leaving the box leaves the text as typed
     QLineEdit::focusOutEvent(e);
@@ -150,6 +122,32 @@ void SelectionCombo::setWarning(const QString& reason) {
                    reason.isEmpty() ? palette().color(QPalette::Text) : QColor(190, 0, 0));
   edit_->setPalette(colours);
   setAccessibleDescription(reason);
+}
+
+// The combo box has the focus and hands keys on to its line edit; Tab never
+// reaches the line edit, so the offer is taken here.
+bool SelectionCombo::event(QEvent* event) {
+  if (event->type() == QEvent::KeyPress && !edit_->offered().isEmpty()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (key->key()) {
+      case Qt::Key_Tab:
+        if (plain) edit_->accept();
+        break;  // and on to the next control
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_End:
+      case Qt::Key_Right:
+        if (plain && edit_->atEnd() && edit_->accept()) return true;
+        break;
+      case Qt::Key_Escape:
+        edit_->withdraw();
+        return true;
+      default:
+        break;
+    }
+  }
+  return QComboBox::event(event);
 }
 
 void SelectionCombo::keyPressEvent(QKeyEvent* event) {

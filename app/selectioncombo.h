@@ -29,6 +29,7 @@ class SelectionCombo : public QComboBox {
   QString offered() const;
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 

@@ -276,12 +276,12 @@ class WindowTest : public QObject {
     QFETCH(QString, text);
     QFETCH(QString, mark);
     auto* race = find<SelectionCombo>("cmbrace");
-    race->setFocus();
-    QTest::keyClicks(race->lineEdit(), typed);
+    race->setFocus();  // keys go to the box, which hands them on to its line edit
+    QTest::keyClicks(race, typed);
     QCOMPARE(race->offered(), offer);
     QCOMPARE(window_->planner().selectionText(sheet::Selection::Race), typed.toStdString());
     if (key != 0)
-      QTest::keyClick(race->lineEdit(), Qt::Key(key));
+      QTest::keyClick(race, Qt::Key(key));
     else
       find("cmdstrt")->setFocus();
     QCOMPARE(race->offered(), QString());
