@@ -218,8 +218,10 @@ void Plavet::wireControls() {
   firstClassList_ = findChild<QListWidget*>("fclstskill");
   secondClassList_ = findChild<QListWidget*>("sclstskill");
   // A skill's requirements show when the pointer rests on it.
-  for (QListWidget* list : {firstClassList_, secondClassList_})
+  for (QListWidget* list : {firstClassList_, secondClassList_}) {
     list->viewport()->installEventFilter(this);
+    connect(list, &QListWidget::itemPressed, this, &Plavet::used);
+  }
 }
 
 // What the skill needs, as the rule reads it: a label may say otherwise.
@@ -332,7 +334,7 @@ void Plavet::cmdshsk_Click() {
 }
 
 void Plavet::cmdhelp_Click() {
-  const Acting acting(*this, "Help");  // changes nothing, but ends typing in a box
+  emit used();
   if (!help_) help_ = std::make_unique<Explosion>();
   help_->show();
   help_->raise();

@@ -64,6 +64,8 @@ class Plavet : public QWidget {
   void acted(const QString& name, int mergeKey, const sheet::State& before);
   // The controls show the planner's state afresh.
   void rendered();
+  // A control that changes nothing of the plavet was used (Help, a list).
+  void used();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -25,6 +25,7 @@ PlavetWindow::PlavetWindow(sheet::MessageSink* messages, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   buildMenus();
   connect(plavet_, &Plavet::acted, this, &PlavetWindow::recordAction);
+  connect(plavet_, &Plavet::used, this, [this] { history_.endTyping(); });
   plavet_->keysSetting = [] { return settings().value(kArrowKeysKey, false).toBool(); };
 
   askToSave = [this] {

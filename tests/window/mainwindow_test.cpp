@@ -167,6 +167,37 @@ class MainWindowTest : public QObject {
     QVERIFY(!command("Redo")->isEnabled());
   }
 
+  // Whatever control or command is used between two typings in one box ends
+  // the first: Undo then takes back the second typing alone.
+  void anyControlOrCommandEndsTyping_data() {
+    QTest::addColumn<QString>("between");
+    for (const char* used : {"cmdhelp", "fclstskill", "Copy Plavet Code", "Copy Plavet as Text",
+                             "Skill Goals...", "Help", "Space and Enter Press Arrows"})
+      QTest::newRow(used) << QString(used);
+  }
+  void anyControlOrCommandEndsTyping() {
+    QFETCH(QString, between);
+    type("cmbrace", "Elf");
+    if (between == "cmdhelp") {
+      QTest::mouseClick(find(between), Qt::LeftButton);
+    } else if (between == "fclstskill") {
+      auto* list = find<QListWidget>(between);
+      list->addItem("a skill");  // a list item to press, as after Show Current Skills
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(list->item(0)).center());
+    } else {
+      trigger(between);
+    }
+    auto* race = find<QComboBox>("cmbrace");
+    race->lineEdit()->selectAll();
+    type("cmbrace", "Human");
+    QCOMPARE(race->currentText(), QString("Human"));
+    trigger("Undo");
+    QCOMPARE(race->currentText(), QString("Elf"));
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w != window_.get()) w->close();
+  }
+
   // The combo boxes keep the keys they use: Ctrl+Z and Ctrl+C in a box's text
   // work on the text, not on the plavet.
   void theControlsKeepTheirKeys() {
