@@ -111,6 +111,11 @@ TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
       {replaced(f, "\"pSpirit\": 10", "\"pSpirit\": -1"), "\"pSpirit\" is -1, not a whole number"},
       {replaced(f, "\"pFire\": 55", "\"pFire\": 55.5"), "\"pFire\" is 55.5, not a whole number"},
       {replaced(f, "\"pFire\": 55", "\"pFire\": 1e999"), "not JSON"},
+      {replaced(f, "\"pFire\": 55", "\"pFire\": 100000000000000000000"),
+       "\"pFire\" is 1e+20, not a whole number"},
+      {replaced(f, "\"pFire\": 55", "\"pFire\": -9223372036854775809"),
+       "\"pFire\" is -9.22337203685478e+18, not a whole number"},
+      {replaced(f, "\"pFire\": 55", "\"pFire\": 55, \"pFire\": 201"), "\"pFire\" is 201"},
       {replaced(f, "\"magicPool\": 139", "\"magicPool\": -5"),
        "\"magicPool\" is -5, not a whole number from 0 to 65535"},
       {replaced(f, "\"eitherPool\": 180", "\"eitherPool\": 0.5"), "\"eitherPool\" is 0.5, not"},
@@ -127,6 +132,8 @@ TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
        "Item 2 of \"secondClassSkills\", \"Focus\", is in the list twice"},
       {replaced(f, "\"Warrior\"", "\"Warrior (typed)\""),
        "not one of the second-class skills of \"Warrior (typed)\""},
+      {replaced(f, "\"Dwarf\"", std::string(2000, '[') + std::string(2000, ']')),
+       "not JSON (too deeply nested document at byte"},
       {replaced(f, "\"version\": 1,", "\"version\": 1, \"colour\": \"red\","),
        "The field \"colour\" is not a field of a plavet"},
       {f + std::string(store::kMaxFileBytes - f.size() + 1, ' '),
@@ -142,6 +149,18 @@ TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
   }
   EXPECT_TRUE(store::readPlavetFile(tight).state);  // squeezed, the sample is sound
   EXPECT_EQ(hugeRace.size(), store::kMaxFileBytes);
+}
+
+// Numbers in any JSON spelling of a whole number, and a field given twice
+// read as the last one, as the desktop always read them.
+TEST(PlavetFile, ReadsAnyJsonSpellingOfItsFields) {
+  const std::string f = sample("multiclassed-v1.plavet");
+  const std::string mFire = "\"mFire\": 18";
+  for (const std::string spelling :
+       {"\"mFire\": 18.0", "\"mFire\": 1.8e1", "\"mFire\": 180e-1", "\"mFire\": 3, \"mFire\": 18",
+        "\"mFire\": \"x\", \"mFire\": 18"})
+    EXPECT_EQ(read(replaced(f, mFire, spelling)), read(f)) << spelling;
+  EXPECT_EQ(read(replaced(f, "\"pWater\": 0", "\"pWater\": -0.0")), read(f));
 }
 
 // A selection the window never makes: bytes that are not UTF-8. The file
