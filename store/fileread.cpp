@@ -190,7 +190,8 @@ class FieldReader {
       if (std::string wrong = readField(s, field, value->second); !wrong.empty())
         return refused(wrong);
     }
-    for (const auto& [key, value] : object_) {
+    for (const auto& entry : object_) {
+      const std::string& key = entry.first;  // a lambda cannot take a structured binding in C++20
       if (key == "format" || key == "version") continue;
       const auto field = std::find_if(fields::kFileFields.begin(), fields::kFileFields.end(),
                                       [&](const fields::Field& f) { return f.key == key; });
