@@ -1,6 +1,7 @@
-// libFuzzer target: the input bytes are read as a plavet code. Whatever is
-// refused must be refused with a reason; whatever is accepted must encode
-// to a code no longer than the input that decodes to the same plavet. A
+// libFuzzer target: the input bytes are read as a plavet code, and as a text
+// that may hold one. Whatever is refused must be refused with a reason;
+// whatever is accepted must encode to a code no longer than the input that
+// decodes to the same plavet; a code found in the text decodes as itself. A
 // broken round trip aborts, so libFuzzer keeps the input.
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const store::Loaded inText = store::decodeCodeIn(input);
+  const std::optional<std::string_view> found = store::findCode(input);
+  if (inText.reason.empty() == !inText.state ||
+      (found && store::decodeCode(*found).state != inText.state)) {
+    std::fputs("a code found in the text is read otherwise than alone\n", stderr);
+    std::abort();
+  }
   const store::Loaded loaded = store::decodeCode(input);
   if (!loaded.state) {
     if (loaded.reason.empty()) {

@@ -66,7 +66,8 @@ int writeStoreCorpora(const std::filesystem::path& folder) {
     write(folder / "corpus-code" / name, store::encodeCode(s));
   }
   std::string dict =
-      "\"plavet1-\"\n\"true\"\n\"false\"\n\"[]\"\n\"\\\"format\\\": \\\"plavet\\\"\"\n";
+      "\"plavet1-\"\n\"plavet2-\"\n\"true\"\n\"false\"\n\"null\"\n\"[]\"\n"
+      "\"\\\"format\\\": \\\"plavet\\\"\"\n";
   for (const store::fields::Field& field : store::fields::kFileFields)
     dict += "\"\\\"" + std::string(field.key) + "\\\": \"\n";
   write(folder / "file.dict", dict);

@@ -8,6 +8,8 @@ PLAVET_PACKAGES=(
   g++ cmake make            # compiler and build
   qt6-base-dev              # Qt 6 Widgets and Qt Test
   libgtest-dev              # GoogleTest for the core
+  nlohmann-json3-dev        # JSON parser of the file reader, header-only and free of Qt,
+                            # so that the web page's WebAssembly reads .plavet files too
   fonts-liberation2         # a sans serif with the widths the window was drawn for
   libqt6svg6                # draws the program's SVG icon on its windows
   desktop-file-utils        # desktop-file-validate, update-desktop-database: the tests
@@ -20,7 +22,7 @@ PLAVET_PACKAGES=(
 
 # The web page: emscripten compiles the core to WebAssembly; the page's tests
 # run in node (with npm's playwright-core) and Debian's headless Chromium.
-PLAVET_WEB_PACKAGES=(emscripten)
+PLAVET_WEB_PACKAGES=(emscripten nlohmann-json3-dev)
 PLAVET_WEB_TEST_PACKAGES=(chromium)
 
 as_root() {

@@ -1,18 +1,24 @@
-// Plavet codes, version 1. After the frame (see codeframe.h) the payload is:
+// Plavet codes, versions 1 and 2. After the frame (see codeframe.h) the
+// payload is:
 //
-//   bytes 0-1    the eleven flags of fields.h, bit 0 of byte 1 the first,
-//                the five high bits zero
+//   bytes 0-1    the eleven flags of fields.h, bit 0 of byte 1 the first;
+//                in version 2 bit 11 says that the values at multi-classing
+//                follow the fixed part; the other high bits zero
 //   bytes 2-4    race, first class, second class: 0 for an empty text, 1 to
 //                9 (race) or 1 to 16 (class) for an item of the list, 255
 //                for a typed text that follows the fixed part
 //   bytes 5-14   M Fire to M Spirit, P Fire to P Spirit, 0 to 200 each
 //   bytes 15-20  the Magic, Physical and Either pools, 16 bits each, high
 //                byte first
+//   then         version 2, when bit 11 says so: the ten values at
+//                multi-classing, M Fire to P Spirit, 0 to 200 each
 //   then         each typed text in selection order: its length in bytes
 //                (7 bits a byte, low bits first, the high bit saying that
 //                more follow), then its bytes as they are
 //
-// A plavet whose selections are list items is 21 bytes, 42 characters.
+// A plavet whose selections are list items is 21 bytes, 42 characters, and
+// with the values at multi-classing 31 bytes, 55 characters. A plavet that
+// has none is written as version 1, which older programs read.
 #include <algorithm>
 #include <cmath>
 
@@ -28,6 +34,8 @@ namespace {
 using frame::Bytes;
 
 constexpr std::size_t kFixedBytes = 21;
+constexpr unsigned kRecordFollows = 1u << fields::kFlagCount;  // version 2
+constexpr std::size_t kRecordBytes = skills::kValueCount;
 constexpr std::uint8_t kEmpty = 0;
 constexpr std::uint8_t kTyped = 255;
 constexpr int kFirstValue = 5;
@@ -46,11 +54,6 @@ std::vector<std::string_view> listOf(int selection) {
   return {skills::kClassNames.begin(), skills::kClassNames.end()};
 }
 
-std::string valueName(int value) {
-  return std::string(value < skills::kElementCount ? "M " : "P ") +
-         std::string(fields::kElements[value % skills::kElementCount]);
-}
-
 unsigned wholeWithin(double v, double most) {
   if (!(v > 0)) return 0;
   return static_cast<unsigned>(std::min(std::nearbyint(v), most));
@@ -63,6 +66,7 @@ Bytes payloadOf(const sheet::State& s) {
   unsigned flags = 0;
   for (int f = 0; f < fields::kFlagCount; ++f)
     if (fields::flag(s, f)) flags |= 1u << f;
+  if (s.valuesAtMultiClass) flags |= kRecordFollows;
   out[0] = static_cast<std::uint8_t>(flags >> 8);
   out[1] = static_cast<std::uint8_t>(flags);
   std::vector<std::string_view> typed;
@@ -86,6 +90,9 @@ Bytes payloadOf(const sheet::State& s) {
     out[kFirstPool + 2 * p] = static_cast<std::uint8_t>(pool >> 8);
     out[kFirstPool + 2 * p + 1] = static_cast<std::uint8_t>(pool);
   }
+  if (s.valuesAtMultiClass)
+    for (double value : *s.valuesAtMultiClass)
+      out.push_back(static_cast<std::uint8_t>(wholeWithin(value, sheet::kMaxValue)));
   for (std::string_view text : typed) {
     std::size_t n = text.size();
     do {
@@ -103,7 +110,7 @@ Bytes payloadOf(const sheet::State& s) {
 // should be even when it is too short to hold them all.
 class Tail {
  public:
-  explicit Tail(const Bytes& payload) : p_(payload), at_(kFixedBytes) {}
+  Tail(const Bytes& payload, std::size_t start) : p_(payload), at_(start) {}
 
   // The next text, or nothing when the payload ends first (needed() then
   // tells how long it would have to be at least).
@@ -147,12 +154,17 @@ std::string outOfRange(const std::string& what, unsigned value, const std::strin
          ", " + allowed + ".";
 }
 
-Loaded decodeVersion1(const frame::Body& body, std::size_t codeLength) {
+// Reads the payload of a version 1 or 2 code.
+Loaded decodePayload(const frame::Body& body, int version, std::size_t codeLength) {
   const Bytes& p = body.payload;
+  const int flagBits = fields::kFlagCount + (version >= 2 ? 1 : 0);
+  const bool recordFollows =
+      version >= 2 && p.size() >= 2 && (((p[0] << 8) | p[1]) & kRecordFollows);
+  const std::size_t fixed = kFixedBytes + (recordFollows ? kRecordBytes : 0);
   sheet::State s;
-  Tail tail(p);
+  Tail tail(p, fixed);
   // How long the payload must be at least, for all that it says it holds.
-  std::size_t needed = kFixedBytes;
+  std::size_t needed = fixed;
   for (int i = 0; i < 3 && needed <= p.size(); ++i) {
     if (p[2 + i] != kTyped) continue;
     if (std::optional<std::string> text = tail.text())
@@ -160,7 +172,8 @@ Loaded decodeVersion1(const frame::Body& body, std::size_t codeLength) {
     else
       needed = tail.needed();
   }
-  if (needed > p.size()) return refused(cutShort(frame::sealedLength(1, needed) - codeLength));
+  if (needed > p.size())
+    return refused(cutShort(frame::sealedLength(version, needed) - codeLength));
   if (!body.intact)
     return refused(
         "The plavet code is damaged: its checksum does not match (a character was changed, "
@@ -170,10 +183,26 @@ Loaded decodeVersion1(const frame::Body& body, std::size_t codeLength) {
                    " bytes too many at its end.");
 
   const unsigned flags = (p[0] << 8) | p[1];
-  if (flags >> fields::kFlagCount)
+  if (flags >> flagBits)
     return refused("The plavet code holds a value out of range: its flags are " +
-                   std::to_string(flags) + ", of which only the low 11 bits may be set.");
+                   std::to_string(flags) + ", of which only the low " + std::to_string(flagBits) +
+                   " bits may be set.");
   for (int f = 0; f < fields::kFlagCount; ++f) fields::flag(s, f) = flags & (1u << f);
+  if (recordFollows) {
+    if (!s.multiClassed)
+      return refused(
+          "The plavet code holds values at multi-classing, but its plavet is not "
+          "multi-classed.");
+    skills::ElementValues values{};
+    for (int v = 0; v < skills::kValueCount; ++v) {
+      const unsigned value = p[kFixedBytes + v];
+      if (value > sheet::kMaxValue)
+        return refused(
+            outOfRange(fields::valueName(v) + " at multi-classing", value, "not from 0 to 200"));
+      values[v] = value;
+    }
+    s.valuesAtMultiClass = values;
+  }
   for (int i = 0; i < 3; ++i) {
     const unsigned mark = p[2 + i];
     const std::vector<std::string_view> items = listOf(i);
@@ -187,7 +216,7 @@ Loaded decodeVersion1(const frame::Body& body, std::size_t codeLength) {
   for (int v = 0; v < skills::kValueCount; ++v) {
     const unsigned value = p[kFirstValue + v];
     if (value > sheet::kMaxValue)
-      return refused(outOfRange(valueName(v), value, "not from 0 to 200"));
+      return refused(outOfRange(fields::valueName(v), value, "not from 0 to 200"));
     s.boxes[v] = value;
   }
   for (int i = 0; i < 3; ++i)
@@ -206,7 +235,7 @@ std::string_view trimmed(std::string_view s) {
 }  // namespace
 
 std::string encodeCode(const sheet::State& state) {
-  return frame::seal(kCodeVersion, payloadOf(state));
+  return frame::seal(state.valuesAtMultiClass ? 2 : 1, payloadOf(state));
 }
 
 Loaded decodeCode(std::string_view code) {
@@ -222,8 +251,34 @@ Loaded decodeCode(std::string_view code) {
                    "): a newer Plavet Program reads it.");
   const frame::Body body = frame::readBody(code, header);
   if (!body.reason.empty()) return refused(body.reason);
-  // One decoder for every version ever handed out; so far there is one.
-  return decodeVersion1(body, code.size());
+  // Version 2 is version 1 with room for the values at multi-classing.
+  return decodePayload(body, header.version, code.size());
+}
+
+std::optional<std::string_view> findCode(std::string_view text) {
+  auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  auto isLetterOrDigit = [&](char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  };
+  for (std::size_t at = text.find(kCodePrefix); at != text.npos;
+       at = text.find(kCodePrefix, at + 1)) {
+    if (at > 0 && isLetterOrDigit(text[at - 1])) continue;  // a word that ends so
+    std::size_t dash = at + kCodePrefix.size();
+    while (dash < text.size() && isDigit(text[dash])) ++dash;
+    if (dash == at + kCodePrefix.size() || dash == text.size() || text[dash] != '-') continue;
+    const std::size_t end = std::min(text.find_first_not_of(frame::kAlphabet, dash), text.size());
+    return text.substr(at, end - at);
+  }
+  return std::nullopt;
+}
+
+Loaded decodeCodeIn(std::string_view text) {
+  if (const std::optional<std::string_view> code = findCode(text)) return decodeCode(*code);
+  // A text that starts as a code but goes wrong is told what is wrong.
+  if (trimmed(text).starts_with(kCodePrefix)) return decodeCode(text);
+  return refused(
+      "This is not a plavet code, nor does the text hold one: a plavet code starts with "
+      "\"plavet\", its version and a dash, as in \"plavet1-\".");
 }
 
 }  // namespace store

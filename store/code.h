@@ -2,6 +2,7 @@
 // forum post. Plain C++, no toolkit.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,18 +13,33 @@ namespace store {
 
 // Every code starts so, followed by its version and a dash: "plavet1-".
 inline constexpr std::string_view kCodePrefix = "plavet";
-// The version encodeCode writes; decodeCode reads it and every older one.
-inline constexpr int kCodeVersion = 1;
+// The newest version encodeCode writes (only for a plavet that keeps its
+// values at multi-classing; any other is still written as version 1);
+// decodeCode reads it and every older one.
+inline constexpr int kCodeVersion = 2;
 // Longer input is refused before it is looked at.
 inline constexpr std::size_t kMaxCodeLength = 1 << 20;
 
-// The selections, the ten values, the pools, the seven boxes and the flags;
-// not the lists, nor the D values, which follow from the rest.
+// The selections, the ten values, the pools, the seven boxes, the flags and
+// the values at multi-classing; not the lists, nor the D values, which
+// follow from the rest. At most 60 characters when the selections are list
+// items.
 std::string encodeCode(const sheet::State& state);
 
 // The plavet a code holds, with its D values as delement computes them and
-// its lists rebuilt as "Show Current Skills" would; or why the code was
-// refused. Whitespace around the code is ignored.
+// its lists rebuilt (see withListsRebuilt); or why the code was refused.
+// Whitespace around the code is ignored, anything else is not.
 Loaded decodeCode(std::string_view code);
+
+// The first code in a text: "plavet", a version, a dash and what follows of
+// the code's characters, not preceded by a letter or a digit. So a chat line
+// ("try this: plavet1-... !"), Copy as Text and a link to the page
+// ("https://.../index.html#plavet1-...") all give their code. Whether the
+// code is sound is decodeCode's to say.
+std::optional<std::string_view> findCode(std::string_view text);
+
+// The first code in a text, decoded: its plavet or why it was refused; a
+// text without one is refused as holding no plavet code.
+Loaded decodeCodeIn(std::string_view text);
 
 }  // namespace store

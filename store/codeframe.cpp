@@ -8,8 +8,6 @@
 namespace store::frame {
 namespace {
 
-constexpr std::string_view kAlphabet =
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 constexpr std::size_t kChecksumBytes = 4;
 
 constexpr std::array<std::uint32_t, 256> kCrcTable = [] {
@@ -92,8 +90,8 @@ Header readHeader(std::string_view code) {
   if (ec != std::errc() || end == rest.data() || end == rest.data() + rest.size() || *end != '-' ||
       rest.front() == '0' || h.version < 1) {
     h.reason = "This is not a plavet code: \"" + std::string(kCodePrefix) +
-               "\" must be followed by the code's version and a dash, as in \"" +
-               headerOf(kCodeVersion) + "\".";
+               "\" must be followed by the code's version and a dash, as in \"" + headerOf(1) +
+               "\".";  // as most codes start
     return h;
   }
   h.length = kCodePrefix.size() + static_cast<std::size_t>(end - rest.data()) + 1;

@@ -14,6 +14,11 @@ namespace store::frame {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// The characters of a code after its dash, the sixty-four digits of the
+// payload in order.
+inline constexpr std::string_view kAlphabet =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+
 std::uint32_t crc32(std::span<const std::uint8_t> bytes);
 std::string base64url(std::span<const std::uint8_t> bytes);
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "sheet/planner.h"
@@ -12,6 +13,16 @@ namespace store::fields {
 
 inline constexpr std::array<std::string_view, skills::kElementCount> kElements = {
     "Fire", "Earth", "Water", "Air", "Spirit"};
+
+// The ten M and P values as a file names them, in the order of skills::Value.
+inline constexpr std::array<std::string_view, skills::kValueCount> kValueKeys = {
+    "mFire", "mEarth", "mWater", "mAir", "mSpirit", "pFire", "pEarth", "pWater", "pAir", "pSpirit"};
+
+// A value as the window's words name it: "M Fire".
+inline std::string valueName(int value) {
+  return std::string(value < skills::kElementCount ? "M " : "P ") +
+         std::string(kElements[value % skills::kElementCount]);
+}
 
 // The eleven yes-or-no fields. A code packs them into bits in this order.
 // clang-format off
@@ -50,16 +61,19 @@ inline bool flag(const sheet::State& s, int f) {
 inline constexpr std::array<sheet::Box, 3> kPools = {sheet::Box::mpr, sheet::Box::ppr,
                                                      sheet::Box::epr};
 
-enum class Kind : std::uint8_t { Text, Flag, Value, Pool, List };
+// Record: the ten values at multi-classing, or none.
+enum class Kind : std::uint8_t { Text, Flag, Value, Pool, List, Record };
 
 struct Field {
   std::string_view key;
   Kind kind;
-  int index;  // the selection, Flag, skills::Value, pool (in kPools) or list
+  int index;      // the selection, Flag, skills::Value, pool (in kPools) or list
+  int since = 1;  // the first version of the file that holds it
 };
 
 // A file's fields after its format and version, in the order it writes
-// them: the window read from top to bottom.
+// them: the window read from top to bottom, with what the plavet learned at
+// multi-classing next to the flag that says it did.
 // clang-format off
 inline constexpr auto kFileFields = std::to_array<Field>({
     {"race", Kind::Text, 0},
@@ -69,13 +83,16 @@ inline constexpr auto kFileFields = std::to_array<Field>({
     {"started", Kind::Flag, Started},
     {"startResetToggle", Kind::Flag, StartResetToggle},
     {"multiClassed", Kind::Flag, MultiClassed},
+    {"valuesAtMultiClass", Kind::Record, 0, 2},
     {"magicPool", Kind::Pool, 0},
     {"physicalPool", Kind::Pool, 1},
     {"eitherPool", Kind::Pool, 2},
-    {"mFire", Kind::Value, 0}, {"mEarth", Kind::Value, 1}, {"mWater", Kind::Value, 2},
-    {"mAir", Kind::Value, 3}, {"mSpirit", Kind::Value, 4},
-    {"pFire", Kind::Value, 5}, {"pEarth", Kind::Value, 6}, {"pWater", Kind::Value, 7},
-    {"pAir", Kind::Value, 8}, {"pSpirit", Kind::Value, 9},
+    {kValueKeys[0], Kind::Value, 0}, {kValueKeys[1], Kind::Value, 1},
+    {kValueKeys[2], Kind::Value, 2}, {kValueKeys[3], Kind::Value, 3},
+    {kValueKeys[4], Kind::Value, 4},
+    {kValueKeys[5], Kind::Value, 5}, {kValueKeys[6], Kind::Value, 6},
+    {kValueKeys[7], Kind::Value, 7}, {kValueKeys[8], Kind::Value, 8},
+    {kValueKeys[9], Kind::Value, 9},
     {"bless", Kind::Flag, Bless},
     {"shield", Kind::Flag, Shield},
     {"endure", Kind::Flag, Endure},

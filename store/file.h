@@ -1,8 +1,9 @@
 // Plavet files (.plavet): JSON, one field per line in a fixed order, so that
 // they read well and change line by line under version control.
 //
-// writePlavetFile needs no toolkit (library plavet_codes); reading, saving
-// and opening use QtCore inside (library plavet_store).
+// Writing and reading need no toolkit (library plavet_codes, which the web
+// page builds too); saving and opening a path use QtCore inside (library
+// plavet_store).
 #pragma once
 
 #include <cstddef>
@@ -15,9 +16,10 @@
 namespace store {
 
 // The format's name and the version writePlavetFile writes; readPlavetFile
-// reads it and every older one.
+// reads it and every older one. Version 2 added the values at
+// multi-classing ("valuesAtMultiClass").
 inline constexpr std::string_view kFileFormat = "plavet";
-inline constexpr int kFileVersion = 1;
+inline constexpr int kFileVersion = 2;
 
 // Larger files are refused before they are read.
 inline constexpr std::size_t kMaxFileBytes = 1 << 20;
@@ -26,8 +28,13 @@ inline constexpr std::size_t kMaxFileBytes = 1 << 20;
 // window shows them: each broken sequence becomes U+FFFD.
 std::string writePlavetFile(const sheet::State& state);
 
-// A .plavet file, or a text file holding only a plavet code.
+// A .plavet file; or any other text that holds a plavet code (a note, a
+// chat line, a link to the page), as decodeCodeIn reads it. A file that
+// starts with "{" is read as JSON.
 Loaded readPlavetFile(std::string_view bytes);
+
+// Why a file of so many bytes, over kMaxFileBytes, is refused.
+std::string tooLargeForAPlavet(std::size_t bytes);
 
 // "" when saved, else why not. Writes through QSaveFile, so a failed save
 // leaves the old file whole; a plavet that could not be opened again is not

@@ -4,9 +4,16 @@
 //
 //   {
 //     "format": "plavet",
-//     "version": 1,
+//     "version": 2,
 //     "race": "Dwarf",
 //     ...                    every field of fields.h, in its order
+//     "multiClassed": true,
+//     "valuesAtMultiClass": {  null before multi-classing
+//       "mFire": 36,
+//       ...
+//       "pSpirit": 20
+//     },
+//     ...
 //     "firstClassSkills": [
 //       "Curse (30 MFire)",
 //       "War Chant (25 MFire)"
@@ -70,6 +77,15 @@ std::string listValue(const skills::SkillList& list) {
   return out + "  ]";
 }
 
+std::string recordValue(const std::optional<skills::ElementValues>& record) {
+  if (!record) return "null";
+  std::string out = "{\n";
+  for (int v = 0; v < skills::kValueCount; ++v)
+    out += "    " + quoted(fields::kValueKeys[v]) + ": " + sheet::formatNumber((*record)[v]) +
+           (v + 1 < skills::kValueCount ? ",\n" : "\n");
+  return out + "  }";
+}
+
 std::string valueOf(const sheet::State& s, const fields::Field& field) {
   switch (field.kind) {
     case fields::Kind::Text:
@@ -80,6 +96,8 @@ std::string valueOf(const sheet::State& s, const fields::Field& field) {
       return sheet::formatNumber(s.boxes[field.index]);
     case fields::Kind::Pool:
       return sheet::formatNumber(s.boxes[static_cast<int>(fields::kPools[field.index])]);
+    case fields::Kind::Record:
+      return recordValue(s.valuesAtMultiClass);
     case fields::Kind::List:
       break;
   }

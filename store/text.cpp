@@ -77,6 +77,16 @@ std::string skillList(std::string_view heading, const skills::SkillList& list) {
   return out;
 }
 
+// The values the first class learned from, in the window's words.
+std::string learnedLine(const sheet::State& s) {
+  if (!s.valuesAtMultiClass) return {};
+  std::string out = "Learned before multi-classing: ";
+  for (int v = 0; v < skills::kValueCount; ++v)
+    out += (v > 0 ? ", " : "") + fields::valueName(v) + " " +
+           sheet::formatNumber((*s.valuesAtMultiClass)[v]);
+  return out + "\n";
+}
+
 }  // namespace
 
 std::string plavetAsText(const sheet::State& s) {
@@ -86,8 +96,8 @@ std::string plavetAsText(const sheet::State& s) {
          "First class: " + selection(s.selections[1]) + "\n" +
          "Second class: " + selection(s.selections[2]) + "\n" + "Started: " + yesNo(s.started) +
          "\n" + "Multi-classed: " + yesNo(s.multiClassed) + "\n\n" + valueTable(s) + "\n" +
-         "Points remaining: Magic " + pool(0) + ", Physical " + pool(1) + ", Either " + pool(2) +
-         "\n" +
+         learnedLine(s) + "Points remaining: Magic " + pool(0) + ", Physical " + pool(1) +
+         ", Either " + pool(2) + "\n" +
          "Spells: " + checkedOnes(s, {{Bless, "Bless"}, {Shield, "Shield"}, {Endure, "Endure"}}) +
          "\n" + "Clan-town bonuses: " +
          checkedOnes(s, {{PBonus1, "PElement Building Bonus 1"},

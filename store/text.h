@@ -8,7 +8,8 @@
 namespace store {
 
 // Race and classes, started and multi-classed, the M, P and D values as a
-// small table, the pools, spells and bonuses, both lists, and the plavet's
+// small table, what the plavet had learned before multi-classing (when it
+// kept that), the pools, spells and bonuses, both lists, and the plavet's
 // code alone on the last line.
 std::string plavetAsText(const sheet::State& state);
 

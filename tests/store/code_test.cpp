@@ -5,6 +5,7 @@
 #include "sheet/tables.h"
 #include "store/code.h"
 #include "store/codeframe.h"
+#include "store/text.h"
 
 namespace {
 
@@ -55,6 +56,21 @@ TEST(PlavetCode, ReadsTheSamplesOfVersion1) {
   EXPECT_EQ(at(*typed.state, Box::ds), 10);
 }
 
+TEST(PlavetCode, ReadsTheSamplesOfVersion2) {
+  // The Dwarf Druid to Warrior of tests/store/samples/multiclassed-v2.plavet,
+  // which multi-classed with M Earth and M Water at 45.
+  const store::Loaded dwarf =
+      store::decodeCode("plavet2-Ck8DBhAZIxsZBTwjAAAKAJMAhwC0GS0tAAAtGQAAABhdDSg");
+  ASSERT_TRUE(dwarf.state) << dwarf.reason;
+  const sheet::State& s = *dwarf.state;
+  EXPECT_EQ(s.valuesAtMultiClass, (skills::ElementValues{25, 45, 45, 0, 0, 45, 25, 0, 0, 0}));
+  EXPECT_EQ(s.boxes[1], 35);  // M Earth now
+  // The first-class list from the values then, the second-class one from now.
+  EXPECT_EQ(s.firstClassSkills.items().size(), 16u);
+  EXPECT_EQ(s.firstClassSkills.items()[1], "Barkskin (45 MEarth)");
+  EXPECT_EQ(s.secondClassSkills.items().size(), 5u);
+}
+
 TEST(PlavetCode, FitsAChatLineWhenTheSelectionsAreListItems) {
   sheet::State s;
   s.started = s.startResetToggle = s.multiClassed = s.selectionsLocked = true;
@@ -66,6 +82,12 @@ TEST(PlavetCode, FitsAChatLineWhenTheSelectionsAreListItems) {
     for (std::string_view first : skills::kClassNames)
       for (std::string_view second : skills::kClassNames) {
         s.selections = {std::string(race.race), std::string(first), std::string(second)};
+        s.valuesAtMultiClass.reset();
+        // Without values at multi-classing, as version 1 wrote it.
+        const std::string plain = store::encodeCode(s);
+        ASSERT_EQ(plain.size(), 42u) << plain;
+        ASSERT_TRUE(plain.starts_with("plavet1-"));
+        s.valuesAtMultiClass.emplace().fill(200);
         const std::string code = store::encodeCode(s);
         ASSERT_LE(code.size(), 60u) << code;
         ASSERT_EQ(code.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
@@ -118,6 +140,15 @@ store::frame::Bytes with(store::frame::Bytes p, std::size_t at, std::uint8_t val
   return p;
 }
 
+// A version 2 payload: the plain one multi-classed, with values at
+// multi-classing of 10 to 19 after its fixed part.
+store::frame::Bytes learnedPayload() {
+  store::frame::Bytes p = with(plainPayload(), 0, 0x08);  // the values follow
+  p[1] = 0x08;                                            // multi-classed
+  for (std::uint8_t v = 10; v < 20; ++v) p.push_back(v);
+  return p;
+}
+
 struct Refusal {
   const char* what;
   std::string code;
@@ -140,7 +171,7 @@ TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
       {"no version", "plavet-AAAA", "followed by the code's version and a dash"},
       {"version 0", "plavet0-AAAA", "followed by the code's version and a dash"},
       {"no dash", "plavet1AAAA", "followed by the code's version and a dash"},
-      {"newer", "plavet2-AAAA", "version 2, newer than this program reads (version 1)"},
+      {"newer", "plavet3-AAAA", "version 3, newer than this program reads (version 2)"},
       {"padding", good + "=", "character 43 cannot be part of a code"},
       {"inner space", good.substr(0, 20) + " " + good.substr(20), "character 21 cannot be"},
       {"cut short", good.substr(0, 30), "cut short: at least 12 characters are missing"},
@@ -160,6 +191,14 @@ TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
       {"unknown flags", seal(1, with(plainPayload(), 0, 0x08)), "its flags are 2048"},
       {"texts shorter than said", seal(1, typedTooLong), "cut short"},
       {"bytes after the end", seal(1, store::frame::Bytes(23, 0)), "2 bytes too many"},
+      {"values at multi-classing cut short", seal(2, learnedPayload()).substr(0, 50),
+       "cut short: at least 5 characters are missing"},
+      {"a value at multi-classing over 200", seal(2, with(learnedPayload(), 22, 201)),
+       "out of range: M Earth at multi-classing is 201, not from 0 to 200"},
+      {"values at multi-classing, not multi-classed", seal(2, with(learnedPayload(), 1, 0)),
+       "holds values at multi-classing, but its plavet is not multi-classed"},
+      {"a flag after version 2's", seal(2, with(learnedPayload(), 0, 0x18)),
+       "its flags are 6152, of which only the low 12 bits may be set"},
   };
   for (const Refusal& r : refusals) {
     const store::Loaded loaded = store::decodeCode(r.code);
@@ -167,7 +206,52 @@ TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
     EXPECT_NE(loaded.reason.find(r.reason), std::string::npos)
         << r.what << ": the reason is \"" << loaded.reason << '"';
   }
-  ASSERT_TRUE(store::decodeCode(good).state);  // the code they were made from is sound
+  // The codes they were made from are sound.
+  ASSERT_TRUE(store::decodeCode(good).state);
+  ASSERT_TRUE(store::decodeCode(seal(2, learnedPayload())).state);
+}
+
+// A code found in whatever text holds it: the first one, as far as the
+// code's characters go, and not the end of a longer word.
+TEST(PlavetCode, IsFoundInAnyText) {
+  const std::string dwarf = "plavet1-Ak8DBhASICAbAjcPAAAKAIsAoAC0obC1dA";
+  const std::string learned = "plavet2-Ck8DBhAZIxsZBTwjAAAKAJMAhwC0GS0tAAAtGQAAABhdDSg";
+  const std::string asText = store::plavetAsText(store::decodeCode(learned).state.value());
+  const struct {
+    const char* what;
+    std::string text;
+    std::string found;   // "" for none
+    const char* reason;  // a part of decodeCodeIn's reason, "" when it takes the code
+  } cases[] = {
+      {"alone", dwarf, dwarf, ""},
+      {"a chat line", "try this: " + dwarf + " !", dwarf, ""},
+      {"Copy as Text", asText, learned, ""},
+      {"a link to the page", "https://x/plavet/index.html#" + learned, learned, ""},
+      {"in brackets, at a sentence's end", "(" + dwarf + ").", dwarf, ""},
+      {"several", "old " + learned + ", new " + dwarf, learned, ""},
+      {"after a word's end, then a code", "myplavet1-AAAA or " + dwarf, dwarf, ""},
+      {"damaged", "try " + dwarf.substr(0, 30) + "X" + dwarf.substr(31) + " !",
+       dwarf.substr(0, 30) + "X" + dwarf.substr(31), "damaged: its checksum does not match"},
+      {"cut short", "try " + dwarf.substr(0, 30) + "!", dwarf.substr(0, 30), "cut short"},
+      {"a newer one", "plavet12-AAAA", "plavet12-AAAA", "version 12, newer"},
+      {"none", "my Dwarf Druid, plavet-less", "", "This is not a plavet code"},
+      {"only the end of a word", "myplavet1-AAAA", "", "This is not a plavet code"},
+      {"starts wrong", " plavet-AAAA", "", "\"plavet\" must be followed by the code's version"},
+      {"empty", "", "", "This is not a plavet code"},
+  };
+  for (const auto& c : cases) {
+    const std::optional<std::string_view> found = store::findCode(c.text);
+    EXPECT_EQ(found.value_or(""), c.found) << c.what;
+    const store::Loaded loaded = store::decodeCodeIn(c.text);
+    if (*c.reason == '\0') {
+      EXPECT_EQ(loaded.state, store::decodeCode(c.found).state) << c.what << ": " << loaded.reason;
+      EXPECT_TRUE(loaded.state) << c.what;
+    } else {
+      EXPECT_FALSE(loaded.state) << c.what;
+      EXPECT_NE(loaded.reason.find(c.reason), std::string::npos)
+          << c.what << ": the reason is \"" << loaded.reason << '"';
+    }
+  }
 }
 
 TEST(PlavetCode, ChecksumIsTheUsualCrc32) {

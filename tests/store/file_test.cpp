@@ -34,25 +34,51 @@ sheet::State read(const std::string& bytes) {
   return loaded.state.value_or(sheet::State{});
 }
 
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+  const std::size_t at = text.find(from);
+  if (at == std::string::npos) ADD_FAILURE() << "no " << from << " in the sample";
+  return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// A version 1 file as version 2 writes it: one more line, that of the values
+// at multi-classing, which version 1 did not keep.
+std::string asVersion2(const std::string& file) {
+  std::string out = replaced(file, "\"version\": 1,", "\"version\": 2,");
+  return out.insert(out.find('\n', out.find("\"multiClassed\"")) + 1,
+                    "  \"valuesAtMultiClass\": null,\n");
+}
+
 // Files once written must keep opening: every version's samples stay, and a
-// sample read and written again is the same bytes.
-TEST(PlavetFile, ReadsTheSamplesOfVersion1) {
+// sample read and written again is the same bytes (a version 1 sample as
+// version 2 writes it).
+TEST(PlavetFile, ReadsTheSamplesOfEveryVersion) {
   const std::string dwarfFile = sample("multiclassed-v1.plavet");
   const sheet::State dwarf = read(dwarfFile);
   EXPECT_EQ(dwarf.selections, (std::array<std::string, 3>{"Dwarf", "Druid", "Warrior"}));
   EXPECT_TRUE(dwarf.multiClassed);
+  EXPECT_FALSE(dwarf.valuesAtMultiClass);
   EXPECT_EQ(dwarf.boxes[static_cast<int>(sheet::Box::df)], 53.3333333333334);  // from delement
   ASSERT_EQ(dwarf.firstClassSkills.items().size(), 8u);
   EXPECT_EQ(dwarf.firstClassSkills.items()[7], "Waterwalk (25 MWater)");
-  EXPECT_EQ(store::writePlavetFile(dwarf), dwarfFile);
+  EXPECT_EQ(store::writePlavetFile(dwarf), asVersion2(dwarfFile));
 
   const std::string typedFile = sample("typed-v1.plavet");
   const sheet::State typed = read(typedFile);
   EXPECT_EQ(typed.selections[2], std::string("Tab\there\nand NUL\0.", 18));
-  EXPECT_EQ(store::writePlavetFile(typed), typedFile);
+  EXPECT_EQ(store::writePlavetFile(typed), asVersion2(typedFile));
 
   // A text file holding only a code: the same plavet, its lists rebuilt.
   EXPECT_EQ(read(sample("code-v1.txt")), dwarf);
+
+  const std::string learnedFile = sample("multiclassed-v2.plavet");
+  const sheet::State learned = read(learnedFile);
+  const skills::ElementValues then = {25, 45, 45, 0, 0, 45, 25, 0, 0, 0};
+  EXPECT_EQ(learned.valuesAtMultiClass, then);
+  EXPECT_EQ(learned.firstClassSkills.items().size(), 16u);  // from those values
+  EXPECT_EQ(store::writePlavetFile(learned), learnedFile);
+  // Copy as Text kept as a note: its code, the lists as multi-classing and
+  // Apply Plan leave them.
+  EXPECT_EQ(read(sample("text-v2.txt")), learned);
 }
 
 TEST(PlavetFile, ReadsWhatEditorsMakeOfIt) {
@@ -60,12 +86,6 @@ TEST(PlavetFile, ReadsWhatEditorsMakeOfIt) {
   std::string crlf = "\xef\xbb\xbf";
   for (char c : file) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
   EXPECT_EQ(read(crlf), read(file));
-}
-
-std::string replaced(std::string text, std::string_view from, std::string_view to) {
-  const std::size_t at = text.find(from);
-  if (at == std::string::npos) ADD_FAILURE() << "no " << from << " in the sample";
-  return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
 // The sample on one line, with as little room as JSON allows.
@@ -78,6 +98,7 @@ std::string squeezed(std::string file) {
 
 TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
   const std::string f = sample("multiclassed-v1.plavet");
+  const std::string g = sample("multiclassed-v2.plavet");
   const std::string tight = squeezed(f);
   std::string hugeRace = tight;
   hugeRace.replace(hugeRace.find("Dwarf"), 5,
@@ -94,8 +115,26 @@ TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
       {replaced(f, "\"plavet\"", "\"recipe\""), "not a plavet: its format is \"recipe\""},
       {replaced(f, "\"format\": \"plavet\",", ""), "not a plavet: it names no \"format\""},
       {replaced(f, "\"plavet\"", "7"), "The field \"format\" is not a text"},
+      {replaced(f, "\"version\": 1", "\"version\": 3"),
+       "a plavet of version 3, newer than this program reads (version 2)"},
       {replaced(f, "\"version\": 1", "\"version\": 2"),
-       "a plavet of version 2, newer than this program reads (version 1)"},
+       "The field \"valuesAtMultiClass\" is missing"},
+      {replaced(g, "\"version\": 2", "\"version\": 1"),
+       "The field \"valuesAtMultiClass\" is not a field of a plavet of version 1"},
+      {replaced(g, "\"multiClassed\": true", "\"multiClassed\": false"),
+       "The field \"valuesAtMultiClass\" holds values, but the plavet is not multi-classed"},
+      {replaced(g, "\"valuesAtMultiClass\": {", "\"valuesAtMultiClass\": [], \"x\": {"),
+       "The field \"valuesAtMultiClass\" is neither null nor an object of the ten values"},
+      // The record comes first in the file: these change it, not the values now.
+      {replaced(g, "\"mEarth\": 45", "\"mEarth\": 201"),
+       "The field \"mEarth\" of \"valuesAtMultiClass\" is 201, not a whole number from 0 to 200"},
+      {replaced(g, "\"pFire\": 45", "\"pFire\": 4.5"),
+       "\"pFire\" of \"valuesAtMultiClass\" is 4.5"},
+      {replaced(g, "\"pFire\": 45", "\"pFire\": null"),
+       "\"pFire\" of \"valuesAtMultiClass\" is not a number"},
+      {replaced(g, "\"mAir\": 0,", ""), "The field \"mAir\" of \"valuesAtMultiClass\" is missing"},
+      {replaced(g, "\"mAir\": 0,", "\"mAir\": 0, \"dAir\": 0,"),
+       "The field \"dAir\" of \"valuesAtMultiClass\" is not one of the ten values"},
       {replaced(f, "\"version\": 1,", ""), "The field \"version\" is missing"},
       {replaced(f, "\"version\": 1", "\"version\": \"1\""), "\"version\" is not a number"},
       {replaced(f, "\"version\": 1", "\"version\": 0.5"), "\"version\" is 0.5, not a version"},
@@ -111,6 +150,11 @@ TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
       {replaced(f, "\"pSpirit\": 10", "\"pSpirit\": -1"), "\"pSpirit\" is -1, not a whole number"},
       {replaced(f, "\"pFire\": 55", "\"pFire\": 55.5"), "\"pFire\" is 55.5, not a whole number"},
       {replaced(f, "\"pFire\": 55", "\"pFire\": 1e999"), "not JSON"},
+      {replaced(f, "\"pFire\": 55", "\"pFire\": 100000000000000000000"),
+       "\"pFire\" is 1e+20, not a whole number"},
+      {replaced(f, "\"pFire\": 55", "\"pFire\": -9223372036854775809"),
+       "\"pFire\" is -9.22337203685478e+18, not a whole number"},
+      {replaced(f, "\"pFire\": 55", "\"pFire\": 55, \"pFire\": 201"), "\"pFire\" is 201"},
       {replaced(f, "\"magicPool\": 139", "\"magicPool\": -5"),
        "\"magicPool\" is -5, not a whole number from 0 to 65535"},
       {replaced(f, "\"eitherPool\": 180", "\"eitherPool\": 0.5"), "\"eitherPool\" is 0.5, not"},
@@ -127,12 +171,17 @@ TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
        "Item 2 of \"secondClassSkills\", \"Focus\", is in the list twice"},
       {replaced(f, "\"Warrior\"", "\"Warrior (typed)\""),
        "not one of the second-class skills of \"Warrior (typed)\""},
+      {replaced(f, "\"Dwarf\"", std::string(2000, '[') + std::string(2000, ']')),
+       "not JSON (too deeply nested document at byte"},
       {replaced(f, "\"version\": 1,", "\"version\": 1, \"colour\": \"red\","),
        "The field \"colour\" is not a field of a plavet"},
       {f + std::string(store::kMaxFileBytes - f.size() + 1, ' '),
        "too large for a plavet: 1048577 bytes"},
       {hugeRace, "texts are too long: written out, the file would be larger than 1 MiB"},
       {"plavet1-Ak8DBhASICAbAjcPAAAKAIsAoAC0obC1dB\n", "The plavet code is damaged"},
+      {"My dwarf: plavet1-Ak8DBhASICAbAjcPAAAKAIsAoA.\n", "The plavet code is cut short"},
+      {"plavet-AAAA", "This is not a plavet code: \"plavet\" must be followed by"},
+      {"My dwarf", "not a plavet: it is not JSON ("},
   };
   for (const auto& r : refusals) {
     const store::Loaded loaded = store::readPlavetFile(r.file);
@@ -140,8 +189,22 @@ TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
     EXPECT_NE(loaded.reason.find(r.reason), std::string::npos)
         << "wanted \"" << r.reason << "\", the reason is \"" << loaded.reason << '"';
   }
-  EXPECT_TRUE(store::readPlavetFile(tight).state);  // squeezed, the sample is sound
+  // Squeezed, the samples are sound.
+  EXPECT_TRUE(store::readPlavetFile(tight).state);
+  EXPECT_TRUE(store::readPlavetFile(squeezed(g)).state);
   EXPECT_EQ(hugeRace.size(), store::kMaxFileBytes);
+}
+
+// Numbers in any JSON spelling of a whole number, and a field given twice
+// read as the last one, as the desktop always read them.
+TEST(PlavetFile, ReadsAnyJsonSpellingOfItsFields) {
+  const std::string f = sample("multiclassed-v1.plavet");
+  const std::string mFire = "\"mFire\": 18";
+  for (const std::string spelling :
+       {"\"mFire\": 18.0", "\"mFire\": 1.8e1", "\"mFire\": 180e-1", "\"mFire\": 3, \"mFire\": 18",
+        "\"mFire\": \"x\", \"mFire\": 18"})
+    EXPECT_EQ(read(replaced(f, mFire, spelling)), read(f)) << spelling;
+  EXPECT_EQ(read(replaced(f, "\"pWater\": 0", "\"pWater\": -0.0")), read(f));
 }
 
 // A selection the window never makes: bytes that are not UTF-8. The file
@@ -191,7 +254,7 @@ TEST_F(OnDisk, AFailedSaveLeavesTheOldFileWhole) {
   const std::string why = store::savePlavetFile(file, dwarf);
   setrlimit(RLIMIT_FSIZE, &limit);
 
-  EXPECT_NE(why.find("only 100 of 889 bytes went to disk"), std::string::npos) << why;
+  EXPECT_NE(why.find("only 100 of 919 bytes went to disk"), std::string::npos) << why;
   EXPECT_EQ(contents(file), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
   EXPECT_NE(store::savePlavetFile(path("no such folder/a.plavet"), dwarf), "");

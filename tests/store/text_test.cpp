@@ -43,6 +43,19 @@ TEST(PlavetAsText, SaysWhatTheWindowShows) {
   EXPECT_EQ(lines.back(), store::encodeCode(dwarf()));
 }
 
+TEST(PlavetAsText, SaysWhatTheFirstClassLearnedFrom) {
+  const sheet::State learned =
+      store::decodeCode("plavet2-Ck8DBhAZIxsZBTwjAAAKAJMAhwC0GS0tAAAtGQAAABhdDSg").state.value();
+  const std::vector<std::string> lines = linesOf(store::plavetAsText(learned));
+  ASSERT_EQ(lines.size(), 41u);
+  EXPECT_EQ(lines[10], "");
+  EXPECT_EQ(lines[11],
+            "Learned before multi-classing: M Fire 25, M Earth 45, M Water 45, M Air 0, M Spirit "
+            "0, P Fire 45, P Earth 25, P Water 0, P Air 0, P Spirit 0");
+  EXPECT_EQ(lines[12], "Points remaining: Magic 147, Physical 135, Either 180");
+  EXPECT_EQ(lines.back(), store::encodeCode(learned));
+}
+
 TEST(PlavetAsText, KeepsItsLinesWhateverTheSelectionsHold) {
   sheet::State s;
   s.selections = {"", std::string("Elf\nElf\r\0", 9), "\xff\xfe"};
