@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include "app/identity.h"
 #include "app/plancommand.h"
 #include "app/plavetwindow.h"
+#include "store/code.h"
 
 namespace {
 
@@ -22,8 +24,8 @@ void describe(QCommandLineParser& parser) {
   parser.addPositionalArgument(
       "file",
       QCoreApplication::translate("main",
-                                  "A plavet file to open, or a text file holding a "
-                                  "plavet code."),
+                                  "A plavet file to open, a text file holding a plavet "
+                                  "code, or a plavet code or a link to one itself."),
       "[FILE]");
 }
 
@@ -61,6 +63,15 @@ int main(int argc, char* argv[]) {
   PlavetWindow window;
   window.show();
   // Opened once the window shows, so that a refusal's box stands over it.
-  if (!files.isEmpty()) QTimer::singleShot(0, &window, [&] { window.openFile(files.first()); });
+  if (!files.isEmpty())
+    QTimer::singleShot(0, &window, [&] {
+      // A code or a link is no file; a file that happens to hold "plavet1-"
+      // in its name still opens as the file it is.
+      const QString given = files.first();
+      if (!QFileInfo::exists(given) && store::findCode(given.toStdString()))
+        window.openCode(given);
+      else
+        window.openFile(given);
+    });
   return QApplication::exec();  // ends when the last window closes
 }

@@ -123,9 +123,22 @@ void PlavetWindow::copyCode() {
   QGuiApplication::clipboard()->setText(fromUtf8(store::encodeCode(plavet_->planner().state())));
 }
 
+bool PlavetWindow::openCode(const QString& text) {
+  const store::Loaded loaded = store::decodeCodeIn(text.toStdString());
+  if (!loaded.state) {
+    tell(tr("The plavet code cannot be opened: %1").arg(fromUtf8(loaded.reason)),
+         tr("Open Plavet"));
+    return false;
+  }
+  startOver(*loaded.state, QString());  // a plavet without a file, as a new one
+  return true;
+}
+
+// The code is found in whatever the clipboard holds: a chat line, a link, the
+// plavet as text.
 void PlavetWindow::pasteCode() {
-  const QString text = QGuiApplication::clipboard()->text().trimmed();
-  const store::Loaded loaded = store::decodeCode(text.toStdString());
+  const QString text = QGuiApplication::clipboard()->text();
+  const store::Loaded loaded = store::decodeCodeIn(text.toStdString());
   if (!loaded.state) {
     tell(tr("The clipboard holds no plavet code that can be used: %1").arg(fromUtf8(loaded.reason)),
          tr("Paste Plavet Code"));

@@ -31,6 +31,10 @@ class PlavetWindow : public QMainWindow {
   // Opens a plavet file (or a text file holding a plavet code); a file that
   // cannot be opened is refused with its reason and nothing changes.
   bool openFile(const QString& path);
+  // Opens the plavet of a code, or of the first code in a text (a link, a
+  // chat line), without a file; one that cannot be used is refused with its
+  // reason and nothing changes.
+  bool openCode(const QString& text);
   // Writes the plavet to `path`; a failed save says why and keeps the plavet
   // marked as changed.
   bool saveFile(const QString& path);

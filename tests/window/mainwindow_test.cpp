@@ -315,6 +315,42 @@ class MainWindowTest : public QObject {
     QVERIFY(text.trimmed().endsWith(code));
   }
 
+  // Paste finds the code in whatever holds one; a text without one, or with a
+  // damaged one, is refused and changes nothing. So does a code or a link
+  // given to the program at start.
+  void pasteFindsTheCodeInAnyText() {
+    startDwarf();
+    press("cmdmfu", Qt::RightButton);
+    QTest::mouseClick(find("cmdshsk"), Qt::LeftButton);  // the lists a pasted code shows
+    trigger("Copy Plavet Code");
+    const QString code = QGuiApplication::clipboard()->text();
+    trigger("Copy Plavet as Text");
+    const QString asText = QGuiApplication::clipboard()->text();
+    const sheet::State copied = state();
+    answer_ = PlavetWindow::Answer::Discard;
+    QString damaged = code;
+    damaged[20] = damaged[20] == 'A' ? 'B' : 'A';
+    const std::vector<std::pair<QString, bool>> clipboards = {
+        {"try this: " + code + " !", true},
+        {asText, true},
+        {"https://example.org/plavet/index.html#" + code, true},
+        {code + " or rather plavet1-AAAA", true},  // the first
+        {"see " + damaged + " there", false},
+        {"no code at all", false},
+    };
+    for (const auto& [clipboard, usable] : clipboards) {
+      trigger("New");
+      told_.clear();
+      QGuiApplication::clipboard()->setText(clipboard);
+      trigger("Paste Plavet Code");
+      QCOMPARE(told_.size(), usable ? 0 : 1);
+      QVERIFY2((state() == copied) == usable, qPrintable(clipboard));
+      trigger("New");
+      QCOMPARE(window_->openCode(clipboard), usable);
+      QVERIFY2((state() == copied) == usable, qPrintable(clipboard));
+    }
+  }
+
   // Closing asks only when a started plavet has changes not in a file.
   void closingAsksOnlyWhenWorkWouldBeLost() {
     type("cmbrace", "Dwarf");
