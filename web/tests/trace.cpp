@@ -179,9 +179,14 @@ void goalEvent(web::Session* session, RandomChoices& choices) {
     case 7:
       say("goals_open", plavet_goals_open(session));
       break;
-    case 8: {
-      const unsigned copy = choices.below(2);
-      const unsigned row = choices.below(30);
+    case 8: {  // mostly a goal, else any row
+      unsigned copy = choices.below(2), row = choices.below(30);
+      if (!problem.goals.empty() && choices.below(4) != 0) {
+        const goals::Goal& goal =
+            problem.goals[choices.below(static_cast<unsigned>(problem.goals.size()))];
+        copy = goal.copy == skills::Copy::FirstClass ? 0 : 1;
+        row = static_cast<unsigned>(goal.row);
+      }
       const int delta = static_cast<int>(choices.below(7)) - 3;
       say("goals_move" + number(copy) + number(row) + number(delta),
           plavet_goals_move(session, static_cast<int>(copy), static_cast<int>(row), delta));
