@@ -59,7 +59,10 @@ std::optional<std::vector<Requirement>> labelNeeds(std::string_view text) {
     while (digits < piece.size() && std::isdigit(static_cast<unsigned char>(piece[digits])))
       ++digits;
     if (digits > kMostDigits) return std::nullopt;
-    if (digits > 0) number = std::stoi(std::string(piece.substr(0, digits)));
+    if (digits > 0) {
+      number = 0;
+      for (char d : piece.substr(0, digits)) number = *number * 10 + (d - '0');
+    }
     const std::optional<skills::Value> value = valueNamed(trimmed(piece.substr(digits)));
     if (!value || !number) return std::nullopt;
     if (*number > 0) needs.push_back({*value, static_cast<std::int16_t>(*number)});
