@@ -7,18 +7,56 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <sstream>
 #include <string_view>
 
+#include "goals/explore.h"
 #include "goals/goals.h"
+#include "goals/labels.h"
+#include "sheet/names.h"
 #include "sheet/tables.h"
+#include "skills/needs.h"
 
 namespace {
 
 constexpr int kBadArguments = 2;
 constexpr std::string_view kUsage =
     "usage: plavet plan --race R --first C1 --second C2 [--magic-bonus N] "
-    "[--physical-bonus N] [--first-skill TEXT]... [--second-skill TEXT]... [--json]\n";
+    "[--physical-bonus N] [--first-skill SKILL]... [--second-skill SKILL]... [--explore] "
+    "[--json]\n"
+    "       plavet plan --list-skills CLASS [--json]\n"
+    "       plavet plan --help\n";
+
+constexpr std::string_view kHelp =
+    "The best plavet for the skills you want: the presses to make before and after\n"
+    "multi-classing that leave the most points, with the goals that can't all be\n"
+    "met taken in the order given, each kept when it can be met with those before it.\n"
+    "\n"
+    "  --race R              the race, as the race list names it: --race Dwarf\n"
+    "  --first C             the first class: --first Artificer\n"
+    "  --second C            the class to multi-class into: --second \"Anti-Paladin\"\n"
+    "  --magic-bonus N       MElement clan-town boxes checked, 0 to 2 (default 0):\n"
+    "                        --magic-bonus 1\n"
+    "  --physical-bonus N    PElement clan-town boxes checked, 0 to 2 (default 0):\n"
+    "                        --physical-bonus 2\n"
+    "  --first-skill SKILL   a goal among the first class's skills, learned at\n"
+    "                        multi-classing; by its name in any case or its whole row:\n"
+    "                        --first-skill vorpalize, --first-skill \"Vorpalize (55 MFire)\"\n"
+    "  --second-skill SKILL  a goal among the second class's skills, listed at the end:\n"
+    "                        --second-skill Charge\n"
+    "  --explore             also what else fits (each skill that is no goal, appended\n"
+    "                        as the last goal: its cost in points, or why it doesn't\n"
+    "                        fit) and how the goals fare with every race: --explore\n"
+    "  --json                the answer as one JSON object: --json\n"
+    "  --list-skills CLASS   the class's skills as first class and as second class,\n"
+    "                        each with what its rule needs: --list-skills Druid\n"
+    "  --help                this text\n"
+    "\n"
+    "Each option takes its value as the next word or after '=' (--race=Elf); a later\n"
+    "option wins over an earlier one, the skills add up in their order. Example:\n"
+    "  plavet plan --race Dwarf --first Artificer --second Anti-Paladin \\\n"
+    "      --first-skill Vorpalize --second-skill Charge --explore\n";
 
 struct BadArguments {
   std::string why;
@@ -33,50 +71,13 @@ std::string lowered(std::string_view s) {
   return out;
 }
 
-// How many letters to add, drop or change to turn one text into the other.
-std::size_t editDistance(std::string_view a, std::string_view b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
-// The name that `text` most likely meant, if one is close: the same letters
-// in another case, a skill's name without its bracketed needs, or a slip of a
-// letter or two (one in four letters). The first of equally close names wins.
-template <class Names>
-std::optional<std::string_view> nearest(std::string_view text, const Names& names) {
-  const std::string typed = lowered(text);
-  const std::size_t allowed = std::max<std::size_t>(1, typed.size() / 4);
-  std::optional<std::string_view> best;
-  std::size_t bestDistance = allowed + 1;
-  for (std::string_view name : names) {
-    const std::string candidate = lowered(name);
-    const std::string shortName = candidate.substr(0, candidate.find(" ("));
-    const std::size_t d = std::min(editDistance(typed, candidate), editDistance(typed, shortName));
-    if (d < bestDistance) {
-      best = name;
-      bestDistance = d;
-    }
-  }
-  return best;
-}
-
-template <class Names>
-std::string_view known(std::string_view text, const Names& names, const std::string& what) {
+std::string_view known(std::string_view text, std::span<const std::string_view> names,
+                       const std::string& what) {
   for (std::string_view name : names)
     if (name == text) return name;
   std::ostringstream why;
   why << '"' << text << "\" is not " << what;
-  if (auto near = nearest(text, names)) why << "; did you mean \"" << *near << "\"?";
+  if (auto near = sheet::nearestName(text, names)) why << "; did you mean \"" << *near << "\"?";
   throw BadArguments{why.str()};
 }
 
@@ -84,8 +85,8 @@ std::string_view known(std::string_view text, const Names& names, const std::str
 
 struct Request {
   goals::Problem problem;
-  bool json = false;
-  bool help = false;
+  bool json = false, help = false, explore = false;
+  std::optional<std::string> listSkills;  // the class whose rows to list
 };
 
 std::vector<std::string_view> skillTexts(std::string_view className, skills::Copy copy) {
@@ -100,6 +101,30 @@ int boxCount(const std::string& option, const std::string& text) {
   return text[0] - '0';
 }
 
+// The rows a skill option may mean, as their indices: the row of that very
+// text; else the rows whose text or name ("Vorpalize" of "Vorpalize (55
+// MFire)") it is in any case; else those whose name it begins, word by word
+// ("heal" of "Heal Light" and "Heal Serious").
+std::vector<int> rowsMeant(const std::vector<std::string_view>& texts, std::string_view text) {
+  const auto where = [&](auto fits) {
+    std::vector<int> found;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      if (fits(texts[i], lowered(texts[i].substr(0, texts[i].find(" ("))))) found.push_back(int(i));
+    return found;
+  };
+  const std::string typed = lowered(text);
+  for (const auto& found :
+       {where([&](std::string_view row, const std::string&) { return row == text; }),
+        where([&](std::string_view row, const std::string&name) {
+          return lowered(row) == typed || name == typed;
+        }),
+        where([&](std::string_view, const std::string&name) {
+          return !typed.empty() && name.starts_with(typed + " ");
+        })})
+    if (!found.empty()) return found;
+  return {};
+}
+
 // The goal a skill option names, among the rows of its class and copy.
 goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string& text) {
   const bool firstCopy = copy == skills::Copy::FirstClass;
@@ -107,26 +132,36 @@ goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string
   const std::vector<std::string_view> texts = skillTexts(className, copy);
   const std::string what =
       "a skill of " + className + (firstCopy ? " as first" : " as second") + " class";
+  const std::vector<int> meant = rowsMeant(texts, text);
+  if (meant.size() == 1) return {copy, meant[0]};
+  if (meant.size() > 1) {
+    std::string why = "\"" + text + "\" fits " + std::to_string(meant.size()) + " skills of " +
+                      className + (firstCopy ? " as first" : " as second") +
+                      " class; give one of them:";
+    for (int row : meant) why += "\n  " + std::string(texts[std::size_t(row)]);
+    throw BadArguments{why};
+  }
   const auto otherCopy = firstCopy ? skills::Copy::SecondClass : skills::Copy::FirstClass;
-  if (std::find(texts.begin(), texts.end(), text) == texts.end() &&
-      std::ranges::count(skillTexts(firstCopy ? p.secondClass : p.firstClass, otherCopy), text))
+  if (!rowsMeant(skillTexts(firstCopy ? p.secondClass : p.firstClass, otherCopy), text).empty())
     throw BadArguments{"\"" + text + "\" is not " + what + "; give it with " +
                        (firstCopy ? "--second-skill" : "--first-skill")};
-  const std::string_view found = known(text, texts, what);
-  return {copy, static_cast<int>(std::find(texts.begin(), texts.end(), found) - texts.begin())};
+  known(text, texts, what);  // throws, with the nearest name
+  return {};
 }
 
 // The options as given, "--name value" or "--name=value"; a later one wins.
 struct Options {
   std::map<std::string, std::string> last;
   std::vector<std::pair<skills::Copy, std::string>> skills;  // in their order
-  bool json = false, help = false;
+  bool json = false, help = false, explore = false;
 };
 
 Options readOptions(const std::vector<std::string>& args) {
   static const std::set<std::string> kWithValue = {
-      "--race",           "--first",       "--second",      "--magic-bonus",
-      "--physical-bonus", "--first-skill", "--second-skill"};
+      "--race",           "--first",       "--second",       "--magic-bonus",
+      "--physical-bonus", "--first-skill", "--second-skill", "--list-skills"};
+  const std::map<std::string, bool Options::*> flags = {
+      {"--json", &Options::json}, {"--help", &Options::help}, {"--explore", &Options::explore}};
   Options o;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string option = args[i];
@@ -135,8 +170,8 @@ Options readOptions(const std::vector<std::string>& args) {
       value = option.substr(eq + 1);
       option.resize(eq);
     }
-    if ((option == "--json" || option == "--help") && !value) {
-      (option == "--json" ? o.json : o.help) = true;
+    if (const auto flag = flags.find(option); flag != flags.end() && !value) {
+      o.*(flag->second) = true;
       continue;
     }
     if (!kWithValue.contains(option))
@@ -154,13 +189,15 @@ Options readOptions(const std::vector<std::string>& args) {
 
 Request parse(const std::vector<std::string>& args) {
   Options o = readOptions(args);
-  Request r{{}, o.json, o.help};
+  Request r{{}, o.json, o.help, o.explore, std::nullopt};
   if (r.help) return r;
+  if (o.last.contains("--list-skills")) {
+    r.listSkills = known(o.last["--list-skills"], skills::kClassNames, "a class");
+    return r;
+  }
   for (const char* option : {"--race", "--first", "--second"})
     if (!o.last.contains(option)) throw BadArguments{std::string(option) + " is missing", true};
-  std::vector<std::string_view> races;
-  for (const sheet::RaceBonus& row : sheet::kRaceBonuses) races.push_back(row.race);
-  r.problem.race = known(o.last["--race"], races, "a race");
+  r.problem.race = known(o.last["--race"], sheet::listNames(sheet::Selection::Race), "a race");
   r.problem.firstClass = known(o.last["--first"], skills::kClassNames, "a class");
   r.problem.secondClass = known(o.last["--second"], skills::kClassNames, "a class");
   for (auto [option, boxes] : {std::pair{"--magic-bonus", &r.problem.magicBonus},
@@ -220,7 +257,29 @@ std::string json(const goals::Problem& problem, const goals::Goal& goal,
   return out + "}";
 }
 
-void writeJson(std::ostream& out, const goals::Problem& problem, const goals::Plan& plan) {
+// "fits": every row that is no goal, "races": every race, as --explore adds them.
+void writeJson(std::ostream& out, const goals::Problem& problem, const goals::Exploration& e) {
+  out << ", \"fits\": [";
+  for (std::size_t i = 0; i < e.fits.size(); ++i) {
+    const goals::Fit& f = e.fits[i];
+    out << (i ? ", " : "") << "{\"class\": \"" << className(f.goal.copy)
+        << "\", \"skill\": " << jsonString(goals::rowOf(problem, f.goal).text)
+        << ", \"fits\": " << (f.fits ? "true" : "false");
+    if (f.fits)
+      out << ", \"cost\": " << f.cost << "}";
+    else
+      out << ", \"reason\": " << jsonString(f.reason) << "}";
+  }
+  out << "], \"races\": [";
+  for (std::size_t i = 0; i < e.races.size(); ++i)
+    out << (i ? ", " : "") << "{\"race\": " << jsonString(e.races[i].race)
+        << ", \"kept\": " << e.races[i].kept << ", \"pointsLeft\": " << e.races[i].pointsLeft
+        << "}";
+  out << "]";
+}
+
+void writeJson(std::ostream& out, const goals::Problem& problem, const goals::Plan& plan,
+               const std::optional<goals::Exploration>& exploration) {
   out << "{\"pointsLeft\": " << plan.pointsLeft << ", \"beforeMulti\": " << json(plan.beforeMulti)
       << ", \"final\": " << json(plan.final) << ", \"finalPools\": " << json(plan.finalPools)
       << ", \"dropped\": [";
@@ -244,7 +303,9 @@ void writeJson(std::ostream& out, const goals::Problem& problem, const goals::Pl
   out << "], \"kept\": [";
   for (std::size_t i = 0; i < plan.kept.size(); ++i)
     out << (i ? ", " : "") << json(problem, plan.kept[i]);
-  out << "]}\n";
+  out << "]";
+  if (exploration) writeJson(out, problem, *exploration);
+  out << "}\n";
 }
 
 void writePresses(std::ostream& out, const std::vector<goals::Raise>& raises,
@@ -254,13 +315,84 @@ void writePresses(std::ostream& out, const std::vector<goals::Raise>& raises,
     const int v = skills::index(r.value);
     const char* kind = v < skills::kElementCount ? "Magic" : "Physical";
     out << "  " << std::left << std::setw(9) << goals::valueName(r.value) << std::right
-        << std::setw(4) << r.presses << " left presses on its raise arrow, " << from[v] << " to "
-        << from[v] + r.presses << " (";
+        << std::setw(4) << r.presses << (r.presses == 1 ? " left press" : " left presses")
+        << " on its raise arrow, " << from[v] << " to " << from[v] + r.presses << " (";
     if (r.fromKindPool) out << r.fromKindPool << " from the " << kind << " pool";
     if (r.fromKindPool && r.fromEither) out << ", ";
     if (r.fromEither) out << r.fromEither << " from the Either pool";
     out << ")\n";
   }
+}
+
+std::string padded(std::string_view text, std::size_t width) {
+  std::string out(text);
+  if (out.size() < width) out.resize(width, ' ');
+  return out;
+}
+
+std::size_t widestRow(std::string_view className) {
+  std::size_t widest = 0;
+  for (skills::Copy copy : {skills::Copy::FirstClass, skills::Copy::SecondClass})
+    for (const skills::SkillRow& row : skills::rowsOf(className, copy))
+      widest = std::max(widest, row.text.size());
+  return widest;
+}
+
+void writeText(std::ostream& out, const goals::Problem& problem, const goals::Exploration& e) {
+  out << "\nWhat else fits (each skill that is no goal, as the last goal):\n";
+  const std::size_t width =
+      std::max(widestRow(problem.firstClass), widestRow(problem.secondClass)) + 2;
+  for (skills::Copy copy : {skills::Copy::FirstClass, skills::Copy::SecondClass}) {
+    const std::string& name =
+        copy == skills::Copy::FirstClass ? problem.firstClass : problem.secondClass;
+    out << "  " << (copy == skills::Copy::FirstClass ? "First" : "Second") << " class, " << name
+        << ":\n";
+    bool any = false;
+    for (const goals::Fit& f : e.fits) {
+      if (f.goal.copy != copy) continue;
+      out << "    " << padded(goals::rowOf(problem, f.goal).text, width) << goals::fitWords(f)
+          << "\n";
+      any = true;
+    }
+    if (!any) out << "    every skill is a goal\n";
+  }
+  out << "\nRaces (the same goals planned with each; * the best):\n"
+      << "    " << std::left << std::setw(12) << "Race" << std::right << std::setw(6) << "Kept"
+      << std::setw(13) << "Points left"
+      << "\n";
+  for (std::size_t i = 0; i < e.races.size(); ++i)
+    out << (i == e.bestRace ? "  * " : "    ") << std::left << std::setw(12) << e.races[i].race
+        << std::right << std::setw(6) << e.races[i].kept << std::setw(13) << e.races[i].pointsLeft
+        << "\n";
+}
+
+// The class's rows as either option takes them, each with what its rule needs.
+void writeSkills(std::ostream& out, std::string_view className, bool json) {
+  const std::size_t width = widestRow(className) + 2;
+  if (json) out << "{\"class\": " << jsonString(className);
+  for (skills::Copy copy : {skills::Copy::FirstClass, skills::Copy::SecondClass}) {
+    const bool first = copy == skills::Copy::FirstClass;
+    const auto rows = skills::rowsOf(className, copy);
+    if (json) {
+      out << ", \"" << (first ? "first" : "second") << "\": [";
+      for (std::size_t i = 0; i < rows.size(); ++i)
+        out << (i ? ", " : "") << "{\"skill\": " << jsonString(rows[i].text)
+            << ", \"needs\": " << jsonString(skills::needsText(rows[i]))
+            << ", \"labelNote\": " << jsonString(goals::labelNote(rows[i])) << "}";
+      out << "]";
+      continue;
+    }
+    out << (first ? "" : "\n") << className << " as " << (first ? "first" : "second") << " class ("
+        << (first ? "--first-skill" : "--second-skill") << "), " << rows.size()
+        << " skills, each with what its rule needs:\n";
+    for (const skills::SkillRow& row : rows) {
+      const std::string needs = skills::needsText(row);
+      const std::string note = goals::labelNote(row);
+      out << "  " << padded(row.text, width) << (needs.empty() ? "nothing" : needs)
+          << (note.empty() ? "" : " (" + note + ")") << "\n";
+    }
+  }
+  if (json) out << "}\n";
 }
 
 void writeText(std::ostream& out, const goals::Problem& problem, const goals::Plan& plan) {
@@ -306,14 +438,22 @@ int planCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   try {
     const Request request = parse(args);
     if (request.help) {
-      out << kUsage;
+      out << kUsage << "\n" << kHelp;
+      return 0;
+    }
+    if (request.listSkills) {
+      writeSkills(out, *request.listSkills, request.json);
       return 0;
     }
     const goals::Plan plan = goals::plan(request.problem);
-    if (request.json)
-      writeJson(out, request.problem, plan);
-    else
-      writeText(out, request.problem, plan);
+    std::optional<goals::Exploration> exploration;
+    if (request.explore) exploration = goals::explore(request.problem, plan);
+    if (request.json) {
+      writeJson(out, request.problem, plan, exploration);
+      return 0;
+    }
+    writeText(out, request.problem, plan);
+    if (exploration) writeText(out, request.problem, *exploration);
     return 0;
   } catch (const BadArguments& bad) {
     err << "plavet plan: " << bad.why << "\n";

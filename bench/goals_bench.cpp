@@ -1,10 +1,16 @@
 // How long the skill-goals solver takes to plan: every row of two of the
-// largest classes as goals, and typical sets of up to ten goals. Each figure
-// is the mean over every race and every count of clan-town boxes.
+// largest classes as goals, and typical sets of up to ten goals; and to
+// explore a plan (what else fits, every race) for the rows of the two
+// largest classes and for the typical sets. Each figure is the mean over
+// every race and every count of clan-town boxes.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
 #include <random>
+#include <string>
 
+#include "goals/explore.h"
 #include "goals/goals.h"
 #include "sheet/tables.h"
 
@@ -45,7 +51,7 @@ void BM_EveryRow(benchmark::State& state) {
 BENCHMARK(BM_EveryRow)->ArgsProduct({{0, 1, 2, 3}, {0, 1, 2, 3}})->Unit(benchmark::kMicrosecond);
 
 // Random classes and one to ten random rows of theirs, from a fixed start.
-void BM_Typical(benchmark::State& state) {
+std::vector<goals::Problem> typicalProblems() {
   std::mt19937 random(7);
   auto pick = [&](int n) { return std::uniform_int_distribution(0, n - 1)(random); };
   std::vector<goals::Problem> problems;
@@ -61,6 +67,11 @@ void BM_Typical(benchmark::State& state) {
     }
     problems.push_back(withRaceAndBoxes(p, turn));
   }
+  return problems;
+}
+
+void BM_Typical(benchmark::State& state) {
+  const std::vector<goals::Problem> problems = typicalProblems();
   std::size_t next = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(goals::plan(problems[next]));
@@ -68,6 +79,59 @@ void BM_Typical(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Typical)->Unit(benchmark::kMicrosecond);
+
+// ---- Exploring a plan ---------------------------------------------------------
+
+// The two classes with the most rows (both copies), the larger first.
+std::array<std::string, 2> twoLargest() {
+  std::vector<std::pair<std::size_t, std::string_view>> sizes;
+  for (std::string_view c : skills::kClassNames)
+    sizes.emplace_back(
+        skills::rowsOf(c, Copy::FirstClass).size() + skills::rowsOf(c, Copy::SecondClass).size(),
+        c);
+  std::stable_sort(sizes.begin(), sizes.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  return {std::string(sizes[0].second), std::string(sizes[1].second)};
+}
+
+// Each problem with its plan, so that a figure is the exploring alone.
+void explore(benchmark::State& state, const std::vector<goals::Problem>& problems) {
+  std::vector<goals::Plan> plans;
+  for (const goals::Problem& p : problems) plans.push_back(goals::plan(p));
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(goals::explore(problems[next], plans[next]));
+    next = (next + 1) % problems.size();
+  }
+}
+
+// The worst case: every row of the two largest classes (range 0: the larger
+// first, or second), with one row ticked as a goal (range 1 = 0), so that
+// every other row is tried, or every second row ticked (range 1 = 1), so that
+// every race replans half of them.
+void BM_ExploreEveryRow(benchmark::State& state) {
+  const auto largest = twoLargest();
+  goals::Problem p;
+  p.firstClass = largest[state.range(0)];
+  p.secondClass = largest[1 - state.range(0)];
+  int row = 0;
+  for (Copy copy : {Copy::FirstClass, Copy::SecondClass}) {
+    const auto rows = skills::rowsOf(copy == Copy::FirstClass ? p.firstClass : p.secondClass, copy);
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i, ++row)
+      if (state.range(1) ? row % 2 == 0 : row == 0) p.goals.push_back({copy, i});
+  }
+  std::vector<goals::Problem> problems;
+  for (int turn = 0; turn < 81; ++turn) problems.push_back(withRaceAndBoxes(p, turn));
+  state.SetLabel(p.firstClass + " then " + p.secondClass + ", " + std::to_string(row) + " rows, " +
+                 std::to_string(p.goals.size()) + " ticked");
+  explore(state, problems);
+}
+BENCHMARK(BM_ExploreEveryRow)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
+void BM_ExploreTypical(benchmark::State& state) {
+  explore(state, typicalProblems());
+}
+BENCHMARK(BM_ExploreTypical)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

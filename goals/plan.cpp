@@ -3,13 +3,17 @@
 #include <algorithm>
 
 #include "goals/goals.h"
+#include "goals/taking.h"
 #include "sheet/tables.h"
 
 namespace goals {
+namespace taking {
 namespace {
 
 constexpr int kClanTownBonus = 5;  // what each checked box adds to every value of its kind
 constexpr int kMostBoxes = 2;      // boxes per kind
+
+}  // namespace
 
 Setup setupOf(const Problem& p) {
   const sheet::RaceBonus* race = sheet::findRace(p.race);
@@ -36,7 +40,6 @@ Setup setupOf(const Problem& p) {
   return s;
 }
 
-// Raises `needs` to what the goal's skill asks; false when it asks nothing new.
 bool ask(Needs& needs, const skills::SkillRow& row, skills::Copy copy) {
   Values& least = copy == skills::Copy::FirstClass ? needs.beforeMulti : needs.final;
   bool more = false;
@@ -48,6 +51,24 @@ bool ask(Needs& needs, const skills::SkillRow& row, skills::Copy copy) {
     }
   }
   return more;
+}
+
+Taken take(const Setup& setup, const Problem& problem) {
+  Taken t;
+  t.best = *solve(setup, t.needs);  // nothing asked: always met
+  for (const Goal& goal : problem.goals) {
+    Needs with = t.needs;
+    if (!ask(with, rowOf(problem, goal), goal.copy)) {
+      t.kept.push_back(goal);
+    } else if (std::optional<Solution> met = solve(setup, with)) {
+      t.needs = with;
+      t.best = *met;
+      t.kept.push_back(goal);
+    } else {
+      t.dropped.push_back(goal);
+    }
+  }
+  return t;
 }
 
 std::string reason(const Shortfall& s, int ceiling) {
@@ -62,6 +83,10 @@ std::string reason(const Shortfall& s, int ceiling) {
   return pools + " run " + std::to_string(s.points) + (s.points == 1 ? " point" : " points") +
          " short " + when;
 }
+
+}  // namespace taking
+
+namespace {
 
 // The presses from one set of values to the next, value by value, and which
 // pool pays for each point.
@@ -104,42 +129,30 @@ const skills::SkillRow& rowOf(const Problem& problem, const Goal& goal) {
 }
 
 Plan plan(const Problem& problem) {
-  const Setup setup = setupOf(problem);
+  const Setup setup = taking::setupOf(problem);
+  taking::Taken taken = taking::take(setup, problem);
   Plan result;
-  Needs needs;
-  std::optional<Solution> best = solve(setup, needs);  // nothing asked: always met
-  std::vector<Goal> dropped;
-  for (const Goal& goal : problem.goals) {
-    Needs with = needs;
-    if (!ask(with, rowOf(problem, goal), goal.copy)) {
-      result.kept.push_back(goal);
-    } else if (std::optional<Solution> met = solve(setup, with)) {
-      needs = with;
-      best = met;
-      result.kept.push_back(goal);
-    } else {
-      dropped.push_back(goal);
-    }
-  }
+  result.kept = std::move(taken.kept);
   // Each reason is told against all the goals kept, as the plan shows them.
-  for (const Goal& goal : dropped) {
-    Needs with = needs;
-    ask(with, rowOf(problem, goal), goal.copy);
-    result.dropped.push_back({goal, reason(shortfall(setup, with), setup.ceiling)});
+  for (const Goal& goal : taken.dropped) {
+    Needs with = taken.needs;
+    taking::ask(with, rowOf(problem, goal), goal.copy);
+    result.dropped.push_back({goal, taking::reason(shortfall(setup, with), setup.ceiling)});
   }
+  const Solution& best = taken.best;
 
-  const Values afterMulti = halved(best->beforeMulti, setup.raceBonus);
+  const Values afterMulti = halved(best.beforeMulti, setup.raceBonus);
   result.started = elementValues(setup.start);
-  result.beforeMulti = elementValues(best->beforeMulti);
+  result.beforeMulti = elementValues(best.beforeMulti);
   result.afterMulti = elementValues(afterMulti);
-  result.final = elementValues(best->final);
+  result.final = elementValues(best.final);
   result.startPools = setup.pools;
-  result.poolsBeforeMulti = best->poolsBeforeMulti;
-  result.poolsAfterMulti = best->poolsAfterMulti;
-  result.finalPools = best->finalPools;
-  result.beforeMultiRaises = raises(setup.start, best->beforeMulti, setup.pools);
-  result.afterMultiRaises = raises(afterMulti, best->final, best->poolsAfterMulti);
-  result.pointsLeft = best->pointsLeft();
+  result.poolsBeforeMulti = best.poolsBeforeMulti;
+  result.poolsAfterMulti = best.poolsAfterMulti;
+  result.finalPools = best.finalPools;
+  result.beforeMultiRaises = raises(setup.start, best.beforeMulti, setup.pools);
+  result.afterMultiRaises = raises(afterMulti, best.final, best.poolsAfterMulti);
+  result.pointsLeft = best.pointsLeft();
   return result;
 }
 

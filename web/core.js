@@ -66,6 +66,14 @@ var PlavetCore = (function () {
     clearGoals() {
       return this.parsed(this.send("goals_clear"));
     }
+    // A goal `delta` places earlier (negative) or later in the goals' order.
+    moveGoal(copy, row, delta) {
+      return this.parsed(this.send("goals_move", copy, row, delta));
+    }
+    // Plans with a race of the race table; the plavet's own race ends the choice.
+    chooseRace(race) {
+      return this.parsed(this.send("goals_race", encoder.encode(race)));
+    }
     applyPlan() {
       return this.parsed(this.send("apply_plan"));
     }

@@ -118,6 +118,20 @@ PLAVET_EXPORT const char* plavet_goals_clear(web::Session* session) {
   });
 }
 
+PLAVET_EXPORT const char* plavet_goals_move(web::Session* session, int copy, int row, int delta) {
+  if (copy != 0 && copy != 1) return nullptr;
+  return goalsAfter(session, [&](web::GoalsView& goals) {
+    return goals.move(copy == 0 ? skills::Copy::FirstClass : skills::Copy::SecondClass, row, delta);
+  });
+}
+
+PLAVET_EXPORT const char* plavet_goals_race(web::Session* session, const char* race,
+                                            std::size_t length) {
+  return goalsAfter(session, [&](web::GoalsView& goals) {
+    return goals.chooseRace(std::string_view(race, length));
+  });
+}
+
 PLAVET_EXPORT const char* plavet_apply_plan(web::Session* session) {
   return handOut(session->applyPlan());
 }

@@ -36,6 +36,10 @@ const char* plavet_goals_view(web::Session* session);
 const char* plavet_goals_tick(web::Session* session, int copy, int row, int ticked);
 const char* plavet_goals_bonuses(web::Session* session, int magic, int physical);
 const char* plavet_goals_clear(web::Session* session);
+// A goal moved `delta` places in the goals' order; the plan with a race of
+// the race table (the plavet's own race ends the choice).
+const char* plavet_goals_move(web::Session* session, int copy, int row, int delta);
+const char* plavet_goals_race(web::Session* session, const char* race, std::size_t length);
 // "Apply Plan", a user event; a null pointer without a plan.
 const char* plavet_apply_plan(web::Session* session);
 

@@ -1,9 +1,7 @@
 #include "web/goalsview.h"
 
-#include <algorithm>
 #include <vector>
 
-#include "skills/needs.h"
 #include "web/json.h"
 
 namespace web {
@@ -22,12 +20,24 @@ void GoalsView::follow() {
   planning_.follow(planner_.state());
 }
 
+void GoalsView::replaced() {
+  planning_.replaced(planner_.state());
+}
+
 bool GoalsView::tick(Copy copy, int row, bool ticked) {
   return planning_.tick({copy, row}, ticked);
 }
 
 bool GoalsView::setBonuses(int magic, int physical) {
   return planning_.setBonuses(magic, physical);
+}
+
+bool GoalsView::move(Copy copy, int row, int delta) {
+  return planning_.move({copy, row}, delta);
+}
+
+bool GoalsView::chooseRace(std::string_view race) {
+  return planning_.chooseRace(race);
 }
 
 void GoalsView::clear() {
@@ -45,43 +55,79 @@ std::string GoalsView::json() const {
   if (!planning_.chosen()) return out + "}";
   json::number(out, "magicBonus", planning_.problem().magicBonus);
   json::number(out, "physicalBonus", planning_.problem().physicalBonus);
+  json::text(out, "race", planning_.problem().race);
+  json::flag(out, "raceChosen", planning_.raceChosen());
   json::key(out, "lists");
   out += '[';
   writeList(out, Copy::FirstClass);
   writeList(out, Copy::SecondClass);
   out += ']';
+  json::key(out, "order");
+  out += '[';
+  for (const goals::Goal& goal : planning_.problem().goals) {
+    json::item(out);
+    out += '{';
+    json::number(out, "copy", goal.copy == Copy::FirstClass ? 0 : 1);
+    json::number(out, "row", goal.row);
+    out += '}';
+  }
+  out += ']';
+  writeRaces(out);
   json::key(out, "plan");
   writePlan(out);
   return out + "}";
 }
 
 // Every row of the class in catalogue order, each need against the plavet's
-// values as they stand: met, or the points it still lacks.
+// values as they stand (met, or the points it still lacks), with its place
+// among the goals and what the plan makes of it.
 void GoalsView::writeList(std::string& out, Copy copy) const {
   const bool firstCopy = copy == Copy::FirstClass;
   const goals::Problem& problem = planning_.problem();
   const std::string& className = firstCopy ? problem.firstClass : problem.secondClass;
-  skills::ElementValues values{};
-  std::copy_n(planner_.state().boxes.begin(), skills::kValueCount, values.begin());
   json::item(out);
   out += '{';
   json::text(out, "title", (firstCopy ? "First class: " : "Second class: ") + className);
   json::key(out, "rows");
   out += '[';
-  const auto rows = skills::rowsOf(className, copy);
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const skills::SkillRow& row = rows[i];
-    const goals::Progress now = goals::progress(row, values);
+  for (const goals::RowView& row : planning_.rows(copy, planner_.state())) {
     json::item(out);
     out += '{';
     json::text(out, "text", row.text);
-    json::text(out, "needs", skills::needsText(row));
-    json::text(out, "now", now.words);
-    json::flag(out, "met", now.met);
-    json::flag(out, "goal", planning_.isGoal({copy, static_cast<int>(i)}));
+    json::text(out, "needs", row.needs);
+    json::text(out, "now", row.now.words);
+    json::flag(out, "met", row.now.met);
+    json::flag(out, "goal", row.order.has_value());
+    json::key(out, "order");
+    out += row.order ? std::to_string(*row.order) : "null";
+    json::flag(out, "dropped", row.dropped.has_value());
+    json::text(out, "reason", row.dropped.value_or(""));
+    json::flag(out, "fixed", row.now.fixed);
+    json::text(out, "labelNote", row.labelNote);
+    json::text(out, "fit", row.fit);
     out += '}';
   }
   out += "]}";
+}
+
+void GoalsView::writeRaces(std::string& out) const {
+  json::key(out, "races");
+  out += '[';
+  if (const auto& e = planning_.exploration()) {
+    for (std::size_t i = 0; i < e->races.size(); ++i) {
+      const goals::RaceOutcome& race = e->races[i];
+      json::item(out);
+      out += '{';
+      json::text(out, "race", race.race);
+      json::number(out, "kept", race.kept);
+      json::number(out, "pointsLeft", race.pointsLeft);
+      json::flag(out, "best", i == e->bestRace);
+      json::flag(out, "chosen", race.race == planning_.problem().race);
+      json::flag(out, "plavet", race.race == planning_.plavetRace());
+      out += '}';
+    }
+  }
+  out += ']';
 }
 
 void GoalsView::writePlan(std::string& out) const {

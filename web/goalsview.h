@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "goals/planning.h"
 #include "sheet/planner.h"
@@ -20,12 +21,20 @@ class GoalsView {
   // The panel opens: the clan-town counts are taken from the plavet's boxes.
   void open();
   // Catches up with the plavet after any event: goals stay while the classes
-  // stay, and go when other classes are chosen.
+  // stay, and go when other classes are chosen; the clan-town counts follow
+  // the plavet's boxes when they change.
   void follow();
+  // The plavet was put in place (a link opened, Apply Plan): followed, with
+  // the clan-town counts read from its boxes again.
+  void replaced();
   // False, and nothing changes, for a row that is not shown or a count that
   // is not 0 to 2.
   bool tick(skills::Copy copy, int row, bool ticked);
   bool setBonuses(int magic, int physical);
+  // A goal moved `delta` places in the goals' order (see goals::Planning::move).
+  bool move(skills::Copy copy, int row, int delta);
+  // Plans with a race chosen from the race table (see goals::Planning::chooseRace).
+  bool chooseRace(std::string_view race);
   void clear();
 
   // The plavet the plan makes, played from a fresh one without a message;
@@ -35,10 +44,21 @@ class GoalsView {
 
   // {"chosen":false,"hint":"To plan skill goals, choose ..."} or
   // {"chosen":true,"hint":...,"magicBonus":0,"physicalBonus":0,
-  //  "lists":[{"title","rows":[{"text","needs","now","met","goal"}...]} x2],
+  //  "race":"Elf","raceChosen":false,
+  //  "lists":[{"title","rows":[{"text","needs","now","met","goal",
+  //            "order","dropped","reason","fixed","labelNote","fit"}...]} x2],
   //  (needs: "MFire 55 and MSpirit 40", as the rule applies them; now: each
   //  need against the plavet's values, "MFire 55: 20 more, MSpirit 40: met"
-  //  or "qualifies (MFire 55: met)")
+  //  or "qualifies (MFire 55: met)", or for a first-class row once
+  //  multi-classed "learned at multi-classing" / "not learned: fixed at
+  //  multi-classing", with fixed true; order: the goal's place from 0, null
+  //  for no goal; dropped and reason: a goal the plan drops and why, else
+  //  false and ""; labelNote: "label says 55; the rule needs 65" or "";
+  //  fit: for no goal "fits: 15 points" or "doesn't fit: ...", else "")
+  //  "order":[{"copy":0,"row":3}...] (the goals in order; copy 0 first class),
+  //  "races":[{"race","kept","pointsLeft","best","chosen","plavet"}...]
+  //  (every race in list order: the goals planned with it; chosen: the race
+  //  planned for; plavet: the plavet's own race),
   //  "plan":{"pointsLeft","pools":{...},"table":[{"label","values"}...],
   //          "beforeMulti","afterMulti","goals","dropped":[{"skill","copy","reason"}...]}}
   std::string json() const;
@@ -47,6 +67,7 @@ class GoalsView {
 
  private:
   void writeList(std::string& out, skills::Copy copy) const;
+  void writeRaces(std::string& out) const;
   void writePlan(std::string& out) const;
 
   const sheet::Planner& planner_;

@@ -132,9 +132,10 @@ std::string Session::code() const {
 std::string Session::openCode(std::string_view code) {
   return outcome([&] {
     store::Loaded loaded = store::decodeCode(code);
-    if (loaded.state)
+    if (loaded.state) {
       planner_.restore(*loaded.state);
-    else
+      if (goals_) goals_->replaced();
+    } else
       show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
   });
 }
@@ -148,7 +149,10 @@ GoalsView& Session::openGoals() {
 std::string Session::applyPlan() {
   std::optional<sheet::State> played = goals_ ? goals_->played() : std::nullopt;
   if (!played) return {};
-  return outcome([&] { planner_.restore(*played); });
+  return outcome([&] {
+    planner_.restore(*played);
+    goals_->replaced();
+  });
 }
 
 }  // namespace web

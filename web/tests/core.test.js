@@ -27,7 +27,7 @@ async function* lines(stream) {
 }
 
 // "click cmdstrt", "mousedown cmdmfu 2", "check chkBless 1", "type cmbrace 4477...",
-// "open_code 706c...", "goals_tick 0 3 1": the answer's bytes, none where the
+// "open_code 706c...", "goals_tick 0 3 1", "goals_race 456c66": the answer's bytes, none where the
 // core gives none.
 function replay(plavet, event) {
   const [what, name, argument] = event.split(" ");
@@ -39,6 +39,7 @@ function replay(plavet, event) {
       case "check": return plavet.send("check", name, Number(argument));
       case "type": return plavet.send("type", name, Buffer.from(argument ?? "", "hex"));
       case "open_code": return plavet.send("open_code", Buffer.from(name ?? "", "hex"));
+      case "goals_race": return plavet.send("goals_race", Buffer.from(name ?? "", "hex"));
       default: return plavet.send(what, ...numbers);
     }
   } catch {

@@ -64,7 +64,7 @@ test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply
 
     const problem = `problem ${number}: ${race}, ${first} to ${second}, boxes ${magicBonus}/${physicalBonus}, ` +
       `goals ${goals.map((g) => g.skill).join("; ")}`;
-    const native = planNatively({ race, first, second, magicBonus, physicalBonus, goals });
+    const native = planNatively({ race, first, second, magicBonus, physicalBonus, goals, explore: true });
     const { plan } = view;
     assert.equal(plan.pointsLeft, native.pointsLeft, problem);
     assert.deepEqual(plan.pools, native.finalPools, problem);
@@ -72,6 +72,20 @@ test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply
     assert.deepEqual(tableValues(plan, "at the end"), VALUE_KEYS.map((k) => native.final[k]), problem);
     assert.deepEqual(plan.dropped.map((d) => [d.skill, d.copy, d.reason]),
       native.dropped.map((d) => [d.skill, `${d.class} class`, d.reason]), problem);
+    // Each row: its place among the goals, dropped and why, and for the
+    // others what else fits, as --explore finds it; the race table likewise.
+    const rows = view.lists.flatMap((list, copy) => list.rows.map((row) => ({ ...row, copy })));
+    assert.deepEqual(rows.filter((row) => row.goal).sort((a, b) => a.order - b.order).map((row) => row.text),
+      goals.map((goal) => goal.skill), problem);
+    const sorted = (list) => list.map((item) => JSON.stringify(item)).sort();
+    assert.deepEqual(sorted(rows.filter((row) => row.dropped).map((row) => [row.copy, row.text, row.reason])),
+      sorted(native.dropped.map((d) => [d.class === "first" ? 0 : 1, d.skill, d.reason])), problem);
+    const fitWords = (f) => f.fits ? `fits: ${f.cost}${f.cost === 0 ? "" : f.cost === 1 ? " point" : " points"}` :
+      `doesn't fit: ${f.reason}`;
+    assert.deepEqual(rows.filter((row) => !row.goal).map((row) => [row.text, row.fit]),
+      native.fits.map((f) => [f.skill, fitWords(f)]), problem);
+    assert.deepEqual(view.races.map(({ race, kept, pointsLeft }) => ({ race, kept, pointsLeft })), native.races, problem);
+    assert.deepEqual(view.races.filter((r) => r.chosen).map((r) => r.race), [race], problem);
 
     const { messages, state } = plavet.applyPlan();
     assert.deepEqual(messages, [], problem);

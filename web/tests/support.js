@@ -19,13 +19,15 @@ const program = process.env.PLAVET_PROGRAM || path.join(tools, "../../app/plavet
 
 // The best plan for a problem as the desktop program's `plavet plan --json`
 // finds it: {race, first, second, magicBonus, physicalBonus, goals: [{copy:
-// 0|1, skill}]} in, its JSON out.
+// 0|1, skill}], explore} in, its JSON out (with what else fits and every
+// race when `explore`).
 function planNatively(problem) {
   const args = ["plan", "--json", "--race", problem.race, "--first", problem.first,
     "--second", problem.second, "--magic-bonus", String(problem.magicBonus),
     "--physical-bonus", String(problem.physicalBonus)];
   for (const goal of problem.goals)
     args.push(goal.copy === 0 ? "--first-skill" : "--second-skill", goal.skill);
+  if (problem.explore) args.push("--explore");
   return JSON.parse(execFileSync(program, args, { encoding: "utf8" }));
 }
 

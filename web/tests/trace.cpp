@@ -12,7 +12,7 @@
 //   click NAME | mousedown NAME CODE | check NAME 0|1 | type NAME HEXBYTES
 //   code | open_code HEXBYTES
 //   goals_open | goals_view | goals_tick COPY ROW 0|1 | goals_bonuses MAGIC PHYSICAL
-//   goals_clear | apply_plan
+//   goals_clear | goals_move COPY ROW DELTA | goals_race HEXBYTES | apply_plan
 // and one line with the answer (JSON, or the code), empty for none. Each run
 // of `runs` ends with the plavet's code, opened as a link, and opened
 // damaged.
@@ -27,6 +27,7 @@
 
 #include "events.h"
 #include "number_cases.h"
+#include "sheet/tables.h"
 #include "skills/catalogue.h"
 #include "web/exports.h"
 #include "web/session.h"
@@ -141,11 +142,12 @@ void link(web::Session* session, RandomChoices& choices) {
 }
 
 // One event of the Skill Goals view: mostly ticks, some of rows that are
-// not there, and counts out of range.
+// not there, counts out of range, moves past either end and races not of
+// the list.
 void goalEvent(web::Session* session, RandomChoices& choices) {
   const goals::Problem& problem = session->goals()->problem();
-  const auto number = [](unsigned n) { return " " + std::to_string(n); };
-  switch (choices.below(9)) {
+  const auto number = [](long n) { return " " + std::to_string(n); };
+  switch (choices.below(11)) {
     case 0:
     case 1:
     case 2:
@@ -177,6 +179,26 @@ void goalEvent(web::Session* session, RandomChoices& choices) {
     case 7:
       say("goals_open", plavet_goals_open(session));
       break;
+    case 8: {  // mostly a goal, else any row
+      unsigned copy = choices.below(2), row = choices.below(30);
+      if (!problem.goals.empty() && choices.below(4) != 0) {
+        const goals::Goal& goal =
+            problem.goals[choices.below(static_cast<unsigned>(problem.goals.size()))];
+        copy = goal.copy == skills::Copy::FirstClass ? 0 : 1;
+        row = static_cast<unsigned>(goal.row);
+      }
+      const int delta = static_cast<int>(choices.below(7)) - 3;
+      say("goals_move" + number(copy) + number(row) + number(delta),
+          plavet_goals_move(session, static_cast<int>(copy), static_cast<int>(row), delta));
+      break;
+    }
+    case 9: {
+      const unsigned pick = choices.below(static_cast<unsigned>(sheet::kRaceBonuses.size()) + 1);
+      const std::string race =
+          pick < sheet::kRaceBonuses.size() ? std::string(sheet::kRaceBonuses[pick].race) : "Gnome";
+      say("goals_race " + hex(race), plavet_goals_race(session, race.data(), race.size()));
+      break;
+    }
     default:
       say("goals_view", plavet_goals_view(session));
   }

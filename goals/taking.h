@@ -1,0 +1,36 @@
+// How goals are taken in their order, shared by a plan and the questions
+// around it (what else fits, which race): the numbers a problem starts from,
+// the needs its goals add, and the loop that keeps or drops each goal. Inside
+// goals/ only; views ask goals.h and explore.h.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "goals/goals.h"
+
+namespace goals::taking {
+
+// What the problem's race, classes and clan-town boxes start a plan from.
+// Throws BadProblem for a name or count not of the lists.
+Setup setupOf(const Problem& problem);
+
+// Raises `needs` to what the skill of `row` asks of `copy`'s phase; false when
+// it asks nothing the needs don't already hold.
+bool ask(Needs& needs, const skills::SkillRow& row, skills::Copy copy);
+
+// The goals taken in order, each kept when it can be met with those kept
+// before it, and the best solution for the kept ones.
+struct Taken {
+  Needs needs;  // of the goals kept
+  Solution best;
+  std::vector<Goal> kept, dropped;
+};
+Taken take(const Setup& setup, const Problem& problem);
+
+// Why a goal would be dropped, in the player's words: "the Magic and Either
+// pools run 12 points short before multi-classing".
+std::string reason(const Shortfall& shortfall, int ceiling);
+
+}  // namespace goals::taking
