@@ -140,27 +140,34 @@ void PlavetWindow::recordAction(const QString& name, int mergeKey, const sheet::
 
 void PlavetWindow::replacePlavet(const sheet::State& state, const QString& stepName) {
   const sheet::State before = plavet_->planner().state();
-  plavet_->restorePlavet(state);
+  putInPlace(state);
   recordAction(stepName, history::History::kNoMerge, before);
 }
 
+void PlavetWindow::putInPlace(const sheet::State& state) {
+  plavet_->restorePlavet(state);
+  if (skillGoals_) skillGoals_->plavetReplaced();
+}
+
 void PlavetWindow::showSkillGoals() {
-  if (!skillGoals_)
+  if (!skillGoals_) {
     skillGoals_ = std::make_unique<SkillGoals>(*plavet_, [this](const sheet::State& s) {
       replacePlavet(s, QString::fromUtf8(history::steps::kApplyPlan));
     });
+    connect(skillGoals_.get(), &SkillGoals::used, this, [this] { history_.endTyping(); });
+  }
   skillGoals_->open();
 }
 
 void PlavetWindow::undo() {
   if (!history_.canUndo()) return;
-  plavet_->restorePlavet(history_.undo());
+  putInPlace(history_.undo());
   showStatus();
 }
 
 void PlavetWindow::redo() {
   if (!history_.canRedo()) return;
-  plavet_->restorePlavet(history_.redo());
+  putInPlace(history_.redo());
   showStatus();
 }
 
@@ -185,7 +192,7 @@ void PlavetWindow::showStatus() {
 }
 
 void PlavetWindow::startOver(const sheet::State& state, const QString& path) {
-  plavet_->restorePlavet(state);
+  putInPlace(state);
   history_.clear();
   filePath_ = path;
   showStatus();

@@ -74,6 +74,9 @@ class PlavetWindow : public QMainWindow {
   void recordAction(const QString& name, int mergeKey, const sheet::State& before);
   // Puts a plavet in place with a fresh history, from `path` or from nowhere.
   void startOver(const sheet::State& state, const QString& path);
+  // Shows `state` in the window, and tells Skill Goals that the plavet was
+  // replaced rather than changed by a press.
+  void putInPlace(const sheet::State& state);
   // Asks to save when closing the plavet would lose changes; false: cancelled.
   bool maySetPlavetAside();
   void showStatus();

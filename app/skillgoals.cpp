@@ -2,8 +2,12 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTextBrowser>
@@ -13,11 +17,33 @@
 
 namespace {
 
-constexpr int kRowRole = Qt::UserRole;
-enum Column { SkillColumn, NeedsColumn };
+constexpr int kCopyRole = Qt::UserRole;
+constexpr int kRowRole = Qt::UserRole + 1;
+enum Column { SkillColumn, NeedsColumn, GoalColumn };
+enum RaceColumn { RaceName, RaceKept, RacePoints, RaceNote };
+
+const QColor kMet(0, 110, 0);
+const QColor kUnmet(170, 0, 0);
 
 QString fromUtf8(std::string_view s) {
   return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+goals::Goal goalOf(const QTreeWidgetItem* item, int column = SkillColumn) {
+  return {skills::Copy(item->data(column, kCopyRole).toInt()),
+          item->data(column, kRowRole).toInt()};
+}
+
+void setStruck(QTreeWidgetItem* item, int column, bool struck) {
+  QFont font = item->font(column);
+  if (font.strikeOut() == struck) return;
+  font.setStrikeOut(struck);
+  item->setFont(column, font);
+}
+
+QString copyName(skills::Copy copy) {
+  return copy == skills::Copy::FirstClass ? SkillGoals::tr("first class")
+                                          : SkillGoals::tr("second class");
 }
 
 }  // namespace
@@ -46,107 +72,221 @@ void SkillGoals::build() {
   hint_->setWordWrap(true);
   layout->addWidget(hint_);
 
-  goalsArea_ = new QWidget(this);
+  // On a small screen the window stays on it and scrolls instead.
+  auto* scroller = new QScrollArea(this);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setFocusPolicy(Qt::NoFocus);  // its controls take the focus, not the frame
+  scroller->setWidgetResizable(true);
+  goalsArea_ = new QWidget(scroller);
   auto* area = new QVBoxLayout(goalsArea_);
   area->setContentsMargins(0, 0, 0, 0);
-  auto* lists = new QHBoxLayout;
+  area->addWidget(buildLists(), 3);
+  auto* below = new QHBoxLayout;
+  below->addWidget(buildOrder(), 3);
+  below->addWidget(buildPlanArea(), 8);
+  area->addLayout(below, 2);
+  area->addLayout(buildButtons());
+  scroller->setWidget(goalsArea_);
+  layout->addWidget(scroller, 1);
+
+  setTabOrder(firstList_, secondList_);
+}
+
+QWidget* SkillGoals::buildLists() {
+  // One above the other, so that each row reads across the window.
+  auto* box = new QWidget(goalsArea_);
+  auto* lists = new QVBoxLayout(box);
+  lists->setContentsMargins(0, 0, 0, 0);
   auto makeList = [&](const char* name, const QString& accessible, QLabel*& title) {
     auto* column = new QVBoxLayout;
-    title = new QLabel(goalsArea_);
-    auto* list = new QTreeWidget(goalsArea_);
+    title = new QLabel(box);
+    auto* list = new QTreeWidget(box);
     list->setObjectName(name);
     list->setAccessibleName(accessible);
     title->setBuddy(list);
-    list->setColumnCount(2);
-    list->setHeaderLabels({tr("Skill"), tr("Needs, against the plavet now")});
+    list->setColumnCount(3);
+    list->setHeaderLabels(
+        {tr("Skill"), tr("Needs, against the plavet now"), tr("As a goal, or if ticked")});
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->header()->setStretchLastSection(true);
-    list->setColumnWidth(SkillColumn, 250);
+    list->setColumnWidth(SkillColumn, 290);
+    list->setColumnWidth(NeedsColumn, 290);
     connect(list, &QTreeWidget::itemChanged, this, &SkillGoals::goalTicked);
     column->addWidget(title);
     column->addWidget(list);
-    lists->addLayout(column);
+    lists->addLayout(column, 1);
     return list;
   };
   firstList_ = makeList("firstClassGoals", tr("First-class skills"), firstTitle_);
   secondList_ = makeList("secondClassGoals", tr("Second-class skills"), secondTitle_);
-  area->addLayout(lists, 3);
+  return box;
+}
 
-  auto* bonuses = new QHBoxLayout;
-  bonuses->addWidget(new QLabel(tr("Clan-town bonus boxes for the plan:"), goalsArea_));
+// The goals in the order they are kept or dropped, which the player may
+// change; and the clan-town counts the plan starts from.
+QWidget* SkillGoals::buildOrder() {
+  auto* box = new QWidget(goalsArea_);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(0, 0, 0, 0);
+
+  // No label here wraps its words: the scroll area would then size the
+  // window's contents by their preferred heights and scroll for nothing.
+  auto* orderTitle = new QLabel(tr("Goals in &order:"), box);
+  orderTitle->setToolTip(tr("Each goal is kept if it can be met with those before it"));
+  order_ = new QListWidget(box);
+  order_->setObjectName("goalOrder");
+  order_->setAccessibleName(tr("Goals in order"));
+  order_->setAccessibleDescription(orderTitle->toolTip());
+  orderTitle->setBuddy(order_);
+  column->addWidget(orderTitle);
+  column->addWidget(order_, 1);
+
+  auto* moves = new QHBoxLayout;
+  moveUp_ = new QPushButton(tr("Move &Up"), box);
+  moveUp_->setObjectName("moveGoalUp");
+  moveUp_->setToolTip(tr("Takes the goal chosen before the one above it (Alt+Up)"));
+  moveDown_ = new QPushButton(tr("Move Dow&n"), box);
+  moveDown_->setObjectName("moveGoalDown");
+  moveDown_->setToolTip(tr("Takes the goal chosen after the one below it (Alt+Down)"));
+  connect(moveUp_, &QPushButton::clicked, this, [this] { moveGoal(-1); });
+  connect(moveDown_, &QPushButton::clicked, this, [this] { moveGoal(+1); });
+  order_->installEventFilter(this);  // Alt+Up and Alt+Down move the goal chosen
+  connect(order_, &QListWidget::currentRowChanged, this, [this](int row) {
+    moveUp_->setEnabled(row > 0);
+    moveDown_->setEnabled(row >= 0 && row + 1 < order_->count());
+  });
+  moves->addWidget(moveUp_);
+  moves->addWidget(moveDown_);
+  column->addLayout(moves);
+
+  auto* counts = new QHBoxLayout;
+  counts->addWidget(new QLabel(tr("Clan-town boxes:"), box));
   auto makeCount = [&](const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, goalsArea_);
-    auto* count = new QSpinBox(goalsArea_);
+    auto* label = new QLabel(caption, box);
+    auto* count = new QSpinBox(box);
     count->setObjectName(name);
     count->setRange(0, 2);
-    count->setAccessibleName(QString(caption).remove('&'));
+    count->setAccessibleName(
+        tr("Clan-town boxes for the plan, %1").arg(QString(caption).remove('&')));
     label->setBuddy(count);
     connect(count, &QSpinBox::valueChanged, this, &SkillGoals::bonusesChanged);
-    bonuses->addWidget(label);
-    bonuses->addWidget(count);
+    counts->addWidget(label);
+    counts->addWidget(count);
     return count;
   };
   magicBonus_ = makeCount("magicBonus", tr("&Magic"));
   physicalBonus_ = makeCount("physicalBonus", tr("P&hysical"));
-  bonuses->addStretch();
-  area->addLayout(bonuses);
+  counts->addStretch();
+  column->addLayout(counts);
+  return box;
+}
 
-  summary_ = new QTextBrowser(goalsArea_);
+// The plan in words beside the table of races.
+QWidget* SkillGoals::buildPlanArea() {
+  auto* box = new QWidget(goalsArea_);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(0, 0, 0, 0);
+
+  summary_ = new QTextBrowser(box);
   summary_->setObjectName("summary");
   summary_->setAccessibleName(tr("The plan"));
-  area->addWidget(summary_, 2);
+  row->addWidget(summary_, 1);
 
+  auto* raceColumn = new QVBoxLayout;
+  auto* raceTitle = new QLabel(tr("The same goals with each &race:"), box);
+  races_ = new QTreeWidget(box);
+  races_->setObjectName("races");
+  races_->setAccessibleName(tr("The same goals with each race"));
+  raceTitle->setBuddy(races_);
+  races_->setColumnCount(4);
+  races_->setHeaderLabels({tr("Race"), tr("Goals kept"), tr("Points left"), QString()});
+  races_->setRootIsDecorated(false);
+  races_->setUniformRowHeights(true);
+  races_->setAllColumnsShowFocus(true);
+  races_->setToolTip(
+      tr("Choose a race to plan with it; Apply Plan then plays the plan with "
+         "that race"));
+  races_->header()->setStretchLastSection(true);
+  races_->setColumnWidth(RaceName, 80);
+  races_->setColumnWidth(RaceKept, 70);
+  races_->setColumnWidth(RacePoints, 70);
+  connect(races_, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* item) { raceChosen(item); });
+  raceColumn->addWidget(raceTitle);
+  raceColumn->addWidget(races_);
+  row->addLayout(raceColumn, 1);
+
+  return box;
+}
+
+QLayout* SkillGoals::buildButtons() {
   auto* buttons = new QHBoxLayout;
   auto* clear = new QPushButton(tr("&Clear Goals"), goalsArea_);
   clear->setObjectName("clearGoals");
   connect(clear, &QPushButton::clicked, this, [this] {
+    emit used();
     planning_.clear();
-    fillLists();
-    showProgress();
+    showRows();
     showPlan();
   });
   applyButton_ = new QPushButton(tr("&Apply Plan"), goalsArea_);
   applyButton_->setObjectName("applyPlan");
   applyButton_->setToolTip(
-      tr("Plays the plan into the main window (Ctrl+Return); Undo takes "
-         "it back"));
+      tr("Plays the plan into the main window (Ctrl+Return); Undo takes it back"));
   connect(applyButton_, &QPushButton::clicked, this, &SkillGoals::applyPlan);
   auto* applyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
   connect(applyKey, &QShortcut::activated, this, &SkillGoals::applyPlan);
   buttons->addWidget(clear);
   buttons->addStretch();
   buttons->addWidget(applyButton_);
-  area->addLayout(buttons);
-  layout->addWidget(goalsArea_, 1);
+  return buttons;
+}
 
-  setTabOrder(firstList_, secondList_);
-  resize(1000, 720);
+bool SkillGoals::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == order_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() == Qt::AltModifier &&
+        (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+      moveGoal(key->key() == Qt::Key_Up ? -1 : +1);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void SkillGoals::open() {
-  planning_.takeBonuses(plavet_.planner().state());
-  {
-    const QSignalBlocker quietMagic(magicBonus_), quietPhysical(physicalBonus_);
-    magicBonus_->setValue(planning_.problem().magicBonus);
-    physicalBonus_->setValue(planning_.problem().physicalBonus);
+  follow(true);
+  if (!isVisible()) {
+    // As large as it likes to be, but never larger than the screen of the
+    // main window, and on it.
+    const QScreen* screen = plavet_.screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize size = QSize(1100, 800).boundedTo(room.size() * 0.9);
+    resize(size);
+    const QRect frame(room.center() - QPoint(size.width() / 2, size.height() / 2), size);
+    move(frame.topLeft());
   }
-  follow();
   show();
   raise();
   activateWindow();
 }
 
-void SkillGoals::follow() {
-  if (planning_.follow(plavet_.planner().state())) fillLists();
+void SkillGoals::plavetReplaced() {
+  if (isVisible()) follow(true);  // else when it opens
+}
+
+void SkillGoals::follow(bool replaced) {
+  const sheet::State& plavet = plavet_.planner().state();
+  if (replaced ? planning_.replaced(plavet) : planning_.follow(plavet)) fillLists();
   hint_->setText(fromUtf8(planning_.hint("the main window")));
   goalsArea_->setVisible(planning_.chosen());
   if (planning_.chosen()) {
     const goals::Problem& p = planning_.problem();
     firstTitle_->setText(tr("&First class: %1").arg(fromUtf8(p.firstClass)));
     secondTitle_->setText(tr("&Second class: %1").arg(fromUtf8(p.secondClass)));
-    showProgress();
+    showRows();
   }
   showPlan();
 }
@@ -164,43 +304,147 @@ void SkillGoals::fillLists() {
       auto* item = new QTreeWidgetItem(list);
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
       item->setCheckState(SkillColumn, Qt::Unchecked);
+      item->setData(SkillColumn, kCopyRole, int(copy));
       item->setData(SkillColumn, kRowRole, index++);
       item->setText(SkillColumn, fromUtf8(row.text));
     }
   }
 }
 
-// Each requirement against the plavet's values as they stand: met, or how
-// many points it still lacks; in words and in colour.
-void SkillGoals::showProgress() {
-  skills::ElementValues values{};
-  std::copy_n(plavet_.planner().state().boxes.begin(), skills::kValueCount, values.begin());
-  const goals::Problem& p = planning_.problem();
-  for (auto [list, copy, className] :
-       {std::tuple{firstList_, skills::Copy::FirstClass, &p.firstClass},
-        std::tuple{secondList_, skills::Copy::SecondClass, &p.secondClass}}) {
-    const auto rows = skills::rowsOf(*className, copy);
+// Each row as the plan and the plavet see it: its tick, struck through with
+// the reason when the plan drops it; each need met or how many points it
+// lacks (or, learned at multi-classing, fixed); and for a row that is no
+// goal, whether it would fit and at what cost.
+void SkillGoals::showRows() {
+  const sheet::State& plavet = plavet_.planner().state();
+  for (auto [list, copy] : {std::pair{firstList_, skills::Copy::FirstClass},
+                            std::pair{secondList_, skills::Copy::SecondClass}}) {
+    const std::vector<goals::RowView> rows = planning_.rows(copy, plavet);
     const QSignalBlocker quiet(list);
     for (int i = 0; i < list->topLevelItemCount() && i < int(rows.size()); ++i) {
-      const goals::Progress now = goals::progress(rows[size_t(i)], values);
+      const goals::RowView& row = rows[size_t(i)];
       QTreeWidgetItem* item = list->topLevelItem(i);
-      item->setText(NeedsColumn, fromUtf8(now.words));
-      item->setToolTip(NeedsColumn, item->text(NeedsColumn));
-      item->setForeground(NeedsColumn, now.met ? QColor(0, 110, 0) : QColor(170, 0, 0));
+      item->setCheckState(SkillColumn, row.order ? Qt::Checked : Qt::Unchecked);
+      setStruck(item, SkillColumn, row.dropped.has_value());
+      QString needs =
+          row.needs.empty() ? tr("Needs nothing") : tr("Needs %1").arg(fromUtf8(row.needs));
+      if (!row.labelNote.empty()) needs += tr(" (%1)").arg(fromUtf8(row.labelNote));
+      item->setToolTip(SkillColumn,
+                       row.dropped ? tr("Dropped: %1").arg(fromUtf8(*row.dropped)) : needs);
+
+      QString now = fromUtf8(row.now.words);
+      if (!row.labelNote.empty()) now += QString::fromUtf8(" \u2014 ") + fromUtf8(row.labelNote);
+      item->setText(NeedsColumn, now);
+      item->setToolTip(NeedsColumn, now);
+      item->setForeground(NeedsColumn, row.now.met ? kMet : kUnmet);
+
+      QString asGoal;
+      if (row.order)
+        asGoal = row.dropped
+                     ? tr("goal %1, dropped: %2").arg(*row.order + 1).arg(fromUtf8(*row.dropped))
+                     : tr("goal %1, kept").arg(*row.order + 1);
+      else
+        asGoal = fromUtf8(row.fit);
+      item->setText(GoalColumn, asGoal);
+      item->setToolTip(GoalColumn, asGoal);
+      item->setForeground(GoalColumn, row.dropped || asGoal.startsWith("doesn't") ? kUnmet
+                                      : row.order                                 ? kMet
+                                                                                  : QColor());
     }
   }
 }
 
+void SkillGoals::showOrder() {
+  const goals::Problem& p = planning_.problem();
+  const QSignalBlocker quiet(order_);
+  const int current = order_->currentRow();
+  order_->clear();
+  for (std::size_t i = 0; i < p.goals.size(); ++i) {
+    const goals::Goal& goal = p.goals[i];
+    const auto dropped = planning_.droppedWhy(goal);
+    auto* item =
+        new QListWidgetItem(tr("%1. %2, %3%4")
+                                .arg(i + 1)
+                                .arg(fromUtf8(goals::rowOf(p, goal).text), copyName(goal.copy),
+                                     dropped ? tr(": dropped") : QString()),
+                            order_);
+    item->setData(kCopyRole, int(goal.copy));
+    item->setData(kRowRole, goal.row);
+    if (dropped) {
+      QFont font = item->font();
+      font.setStrikeOut(true);
+      item->setFont(font);
+      item->setToolTip(fromUtf8(*dropped));
+      item->setForeground(kUnmet);
+    }
+  }
+  order_->setCurrentRow(std::min(current, order_->count() - 1));
+  moveUp_->setEnabled(order_->currentRow() > 0);
+  moveDown_->setEnabled(order_->currentRow() >= 0 && order_->currentRow() + 1 < order_->count());
+}
+
+void SkillGoals::showCounts() {
+  const QSignalBlocker quietMagic(magicBonus_), quietPhysical(physicalBonus_);
+  magicBonus_->setValue(planning_.problem().magicBonus);
+  physicalBonus_->setValue(planning_.problem().physicalBonus);
+}
+
+// Every race with the same goals: how many it keeps and the points it
+// leaves; the best marked, the plavet's own marked, the one planned for
+// chosen.
+void SkillGoals::showRaces() {
+  const QSignalBlocker quiet(races_);
+  races_->clear();
+  const auto& exploration = planning_.exploration();
+  if (!exploration) return;
+  for (std::size_t i = 0; i < exploration->races.size(); ++i) {
+    const goals::RaceOutcome& race = exploration->races[i];
+    QStringList notes;
+    if (i == exploration->bestRace) notes << tr("best");
+    if (race.race == planning_.plavetRace()) notes << tr("this plavet's");
+    auto* item = new QTreeWidgetItem(races_, {fromUtf8(race.race), QString::number(race.kept),
+                                              QString::number(race.pointsLeft), notes.join(", ")});
+    for (int column : {RaceKept, RacePoints}) item->setTextAlignment(column, Qt::AlignRight);
+    if (i == exploration->bestRace)
+      for (int column = 0; column < 4; ++column) {
+        QFont font = item->font(column);
+        font.setBold(true);
+        item->setFont(column, font);
+      }
+    if (race.race == planning_.problem().race) races_->setCurrentItem(item);
+  }
+}
+
 void SkillGoals::goalTicked(QTreeWidgetItem* item) {
-  planning_.tick(
-      {item->treeWidget() == firstList_ ? skills::Copy::FirstClass : skills::Copy::SecondClass,
-       item->data(SkillColumn, kRowRole).toInt()},
-      item->checkState(SkillColumn) == Qt::Checked);
+  emit used();
+  planning_.tick(goalOf(item), item->checkState(SkillColumn) == Qt::Checked);
+  showRows();
   showPlan();
 }
 
+void SkillGoals::moveGoal(int delta) {
+  const QListWidgetItem* item = order_->currentItem();
+  if (!item) return;
+  emit used();
+  const goals::Goal goal{skills::Copy(item->data(kCopyRole).toInt()), item->data(kRowRole).toInt()};
+  if (!planning_.move(goal, delta)) return;
+  showRows();
+  showPlan();
+  // The moved goal stays chosen, so that it can be moved on.
+  if (const auto at = planning_.orderOf(goal)) order_->setCurrentRow(*at);
+}
+
+void SkillGoals::raceChosen(QTreeWidgetItem* item) {
+  if (!item) return;
+  emit used();
+  planning_.chooseRace(item->text(RaceName).toStdString());
+  follow();
+}
+
 void SkillGoals::bonusesChanged() {
+  emit used();
   planning_.setBonuses(magicBonus_->value(), physicalBonus_->value());
+  showRows();
   showPlan();
 }
 
@@ -209,9 +453,13 @@ void SkillGoals::showPlan() {
   planShown_ = planning_.plansMade();
   applyButton_->setEnabled(plan().has_value());
   summary_->setHtml(plan() ? summary() : QString());
+  showOrder();
+  showCounts();
+  showRaces();
 }
 
 void SkillGoals::applyPlan() {
+  emit used();
   if (const auto played = planning_.played(plavet_.planner().state())) apply_(*played);
 }
 
@@ -251,11 +499,9 @@ QString SkillGoals::summary() const {
   if (!p.dropped.empty()) {
     html += tr("<p><b>Dropped goals</b> (they can't be met with the goals before them):</p><ul>");
     for (const goals::Dropped& d : p.dropped)
-      html +=
-          tr("<li>%1 (%2): %3</li>")
-              .arg(fromUtf8(goals::rowOf(problem, d.goal).text).toHtmlEscaped(),
-                   d.goal.copy == skills::Copy::FirstClass ? tr("first class") : tr("second class"),
-                   fromUtf8(d.reason).toHtmlEscaped());
+      html += tr("<li>%1 (%2): %3</li>")
+                  .arg(fromUtf8(goals::rowOf(problem, d.goal).text).toHtmlEscaped(),
+                       copyName(d.goal.copy), fromUtf8(d.reason).toHtmlEscaped());
     html += "</ul>";
   }
   return html;
