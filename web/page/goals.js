@@ -63,7 +63,7 @@ var PlavetGoals = (function () {
     tr.classList.toggle("dropped", row.dropped);
     r.box.checked = row.goal;
     setText(r.place, row.goal ? String(row.order + 1) : "");
-    r.up.hidden = r.down.hidden = !row.goal;
+    if (r.up.hidden === row.goal) r.up.hidden = r.down.hidden = !row.goal;
     // At either end a move goes nowhere; the button stays where it is, so
     // that a focused one keeps the focus.
     setAttribute(r.up, "aria-disabled", row.goal && row.order === 0 ? "true" : null);
@@ -71,9 +71,9 @@ var PlavetGoals = (function () {
     setAttribute(r.name, "title", row.dropped ? row.reason : null);
     setText(r.why, row.dropped ? ` (dropped: ${row.reason})` : "");
     setText(r.note, row.labelNote);
-    r.note.hidden = !row.labelNote;
+    if (r.note.hidden !== !row.labelNote) r.note.hidden = !row.labelNote;
     setText(r.now, row.now);
-    r.now.className = "now " + (row.met ? "met" : "unmet") + (row.fixed ? " fixed" : "");
+    setAttribute(r.now, "class", "now " + (row.met ? "met" : "unmet") + (row.fixed ? " fixed" : ""));
     setText(r.fit, row.fit);
   }
 
