@@ -122,45 +122,83 @@ test("a link opened in the same tab replaces the plavet; a bad one changes nothi
 
 // ---- Skill Goals -------------------------------------------------------------------
 
-// What the panel shows, in the shape of the core's view.
+const LISTS = ["firstClassGoals", "secondClassGoals"];
+
+// What the panel shows of each row and race, and its counts and summary.
 function shownGoals(page) {
-  return page.evaluate(() => {
+  return page.evaluate((ids) => {
     const byId = (id) => document.getElementById(id);
-    const lists = ["firstClassGoals", "secondClassGoals"].map((id) => ({
+    const seen = (e) => e.getClientRects().length > 0;
+    const lists = ids.map((id) => ({
       title: byId(id + "-title").textContent,
-      rows: Array.from(byId(id).tBodies[0].rows, (tr) => ({
-        text: tr.cells[0].textContent.trim(), needs: tr.querySelector("label").title.replace(/^Needs (nothing$)?/, ""),
-        now: tr.cells[1].textContent, met: tr.classList.contains("met"), goal: tr.querySelector("input").checked,
-        colour: getComputedStyle(tr.cells[1]).color,
-      })),
+      rows: Array.from(byId(id).tBodies[0].rows, (tr) => {
+        const [order, skill, now, fit] = tr.cells;
+        const label = skill.querySelector("label");
+        const name = label.querySelector(".name");
+        const note = skill.querySelector(".label-note");
+        return {
+          place: order.querySelector(".place").textContent,
+          moves: Array.from(order.querySelectorAll("button"), (b) => seen(b) &&
+            b.getAttribute("aria-label") + (b.getAttribute("aria-disabled") === "true" ? " (goes nowhere)" : ""))
+            .filter(Boolean),
+          text: name.textContent, needs: label.title.replace(/^Needs (nothing$)?/, ""),
+          goal: label.querySelector("input").checked,
+          struck: getComputedStyle(name).textDecorationLine === "line-through", tooltip: name.title,
+          spoken: label.textContent, // the tick's name, as a screen reader says it
+          labelNote: seen(note) ? note.textContent : "",
+          now: now.textContent, met: tr.classList.contains("met"), fit: fit.textContent,
+          colour: getComputedStyle(now).color,
+        };
+      }),
+    }));
+    const races = Array.from(byId("goalRaceRows").rows, (tr) => ({
+      race: tr.querySelector("input").value, chosen: tr.querySelector("input").checked,
+      badges: Array.from(tr.querySelectorAll(".badge"), (b) => seen(b) && b.textContent).filter(Boolean),
+      kept: tr.cells[1].textContent, pointsLeft: Number(tr.cells[2].textContent),
     }));
     return {
       open: !byId("SkillGoals").hidden, hint: byId("goalsHint").textContent, chosen: !byId("goalsArea").hidden,
-      lists, magicBonus: Number(byId("magicBonus").value), physicalBonus: Number(byId("physicalBonus").value),
+      lists, races, magicBonus: Number(byId("magicBonus").value), physicalBonus: Number(byId("physicalBonus").value),
       summary: byId("summary").innerText, dropped: Array.from(byId("summary").querySelectorAll("li"), (li) => li.textContent),
       table: Array.from(byId("summary").querySelectorAll(".values tbody tr"), (tr) =>
         Array.from(tr.cells).slice(1).map((td) => Number(td.textContent))),
     };
-  });
+  }, LISTS);
+}
+
+// A row of the core's view as the panel must show it.
+function rowMarks(row, goals) {
+  const end = (at) => (at ? " (goes nowhere)" : "");
+  return {
+    place: row.goal ? String(row.order + 1) : "",
+    moves: row.goal ? [`Move ${row.text} up${end(row.order === 0)}`, `Move ${row.text} down${end(row.order === goals - 1)}`] : [],
+    text: row.text, needs: row.needs, goal: row.goal, struck: row.dropped, tooltip: row.reason,
+    spoken: row.dropped ? `${row.text} (dropped: ${row.reason})` : row.text,
+    labelNote: row.labelNote, now: row.now, met: row.met, fit: row.fit,
+  };
 }
 
 // Checks the panel against the mirror's view; unmet is told in colour too.
-async function expectGoals(page, view) {
+async function expectGoals(page, view, what = "") {
   const shown = await shownGoals(page);
-  assert.deepEqual([shown.open, shown.chosen, shown.hint], [true, view.chosen, view.hint]);
+  assert.deepEqual([shown.open, shown.chosen, shown.hint], [true, view.chosen, view.hint], what);
   if (!view.chosen) return shown;
-  assert.deepEqual([shown.magicBonus, shown.physicalBonus], [view.magicBonus, view.physicalBonus]);
+  assert.deepEqual([shown.magicBonus, shown.physicalBonus], [view.magicBonus, view.physicalBonus], what);
   const colours = new Map();
   for (const [copy, list] of view.lists.entries()) {
-    assert.equal(shown.lists[copy].title, list.title);
+    assert.equal(shown.lists[copy].title, list.title, what);
     assert.deepEqual(shown.lists[copy].rows.map(({ colour, ...row }) => row),
-      list.rows.map(({ text, needs, now, met, goal }) => ({ text, needs, now, met, goal })));
+      list.rows.map((row) => rowMarks(row, view.order.length)), what);
     for (const row of shown.lists[copy].rows) {
       if (!colours.has(row.met)) colours.set(row.met, row.colour);
       assert.equal(row.colour, colours.get(row.met), `${row.text}: the colour of its kind`);
     }
   }
   if (colours.size === 2) assert.notEqual(colours.get(true), colours.get(false));
+  assert.deepEqual(shown.races, view.races.map((r) => ({
+    race: r.race, chosen: r.chosen, badges: [r.best && "best", r.plavet && "the plavet's"].filter(Boolean),
+    kept: `${r.kept} of ${view.plan.goals}`, pointsLeft: r.pointsLeft,
+  })), what);
   return shown;
 }
 
@@ -215,6 +253,77 @@ test("Skill Goals follows the plavet, plans as plavet plan does, and Apply Plan 
   for (const kept of native.kept.filter((k) => k.class === "second")) assert.ok(state.sclstskill.includes(kept.skill));
   await d.click("cmdstrt"); // a reset: the view asks for selections again
   await expectGoals(page, mirror.goals());
+  assert.deepEqual(page.errors, []);
+});
+
+test("the panel's marks, places and fits follow every tick, move, count and race; Apply Plan plays the race chosen", async () => {
+  const d = await startedPlavet("Aracoix", "Warrior", "Chaos Cleric");
+  const { page, mirror } = d;
+  await page.click("#openGoals");
+  let view = mirror.openGoals();
+  await expectGoals(page, view);
+  // Made once for these classes, the rows of the lists and of the race
+  // table are kept through every act below.
+  const rowsMade = "#firstClassGoals tbody tr, #secondClassGoals tbody tr, #goalRaceRows tr";
+  await page.evaluate((rows) => document.querySelectorAll(rows).forEach((tr) => (tr.made = true)), rowsMade);
+  const row = (copy, text) => page.locator(`#${LISTS[copy]} tbody tr`, { hasText: text });
+  const at = (copy, text) => rowIndex(view, copy, text);
+  const race = (name) => page.locator("#goalRaceRows tr", { hasText: name });
+  const tick = (copy, text, ticked) => [`${ticked ? "tick" : "untick"} ${text}`,
+    () => row(copy, text).locator("input").setChecked(ticked), () => mirror.tick(copy, at(copy, text), ticked)];
+  // [what, the player's act, the mirror's, whether the focus and the lists' scrolling must stay]
+  const acts = [
+    tick(1, "Black Mantle", true), tick(1, "Heal Critical", true), tick(0, "Weapon Mastery (55", true),
+    tick(1, "Deaths Door", true), tick(0, "Kick", true), tick(1, "Black Mantle", false),
+    ["Deaths Door up by its button", () => page.click('button[aria-label="Move Deaths Door (120 MSpirit) up"]'),
+      () => mirror.moveGoal(1, at(1, "Deaths Door"), -1)],
+    ["Kick focused", () => row(0, "Kick").locator("input").focus(), () => view],
+    ["Kick up with Alt+Up", () => page.keyboard.press("Alt+ArrowUp"), () => mirror.moveGoal(0, at(0, "Kick"), -1), true],
+    ["Kick down with Alt+Down", () => page.keyboard.press("Alt+ArrowDown"), () => mirror.moveGoal(0, at(0, "Kick"), 1), true],
+    ["Kick down again: the last goal goes nowhere", () => page.keyboard.press("Alt+ArrowDown"), () => view, true],
+    ["Space unticks Kick", () => page.keyboard.press("Space"), () => mirror.tick(0, at(0, "Kick"), false), true],
+    ["a Physical count", () => page.selectOption("#physicalBonus", "2"), () => mirror.setBonuses(view.magicBonus, 2)],
+    ["a press in the window", () => d.press("cmdpfu", "right"), () => mirror.goals()],
+    ["a clan-town box in the window", () => d.toggle("chkMBonus1"), () => mirror.goals()],
+    // A Magic count that the page shows wrongly is not the player's: the core's is kept.
+    ["a Physical count beside a stale Magic one", async () => {
+      await page.evaluate(() => (document.getElementById("magicBonus").value = "2"));
+      await page.selectOption("#physicalBonus", "1");
+    }, () => mirror.setBonuses(view.magicBonus, 1)],
+    ["Elf from the race table", () => race("Elf").locator("label").click(), () => mirror.chooseRace("Elf")],
+    ["the next race by the arrow key", () => page.keyboard.press("ArrowDown"), () => mirror.chooseRace("Half-Giant")],
+    ["Dwarf by its row", () => race("Dwarf").locator("td").nth(2).click(), () => mirror.chooseRace("Dwarf")],
+  ];
+  const kinds = new Set();
+  for (const [what, act, expected, still] of acts) {
+    const before = await page.evaluate((ids) => {
+      window.focusBefore = document.activeElement;
+      return ids.map((id) => document.getElementById(id).parentElement.scrollTop);
+    }, LISTS);
+    await act();
+    view = expected();
+    await expectGoals(page, view, what);
+    const after = await page.evaluate(({ ids, rows }) => ({
+      focus: document.activeElement === window.focusBefore,
+      scroll: ids.map((id) => document.getElementById(id).parentElement.scrollTop),
+      made: Array.from(document.querySelectorAll(rows)).every((tr) => tr.made),
+    }), { ids: LISTS, rows: rowsMade });
+    assert.ok(after.made, `${what}: rows made again`);
+    if (still) assert.deepEqual([after.focus, after.scroll], [true, before], `${what}: focus and scrolling stay`);
+    for (const r of view.lists.flat().flatMap((list) => list.rows))
+      for (const kind of [r.dropped && "dropped", r.labelNote && "label note", r.fit.split(":")[0]]) kinds.add(kind);
+  }
+  assert.deepEqual(["dropped", "label note", "fits", "doesn't fit"].filter((k) => !kinds.has(k)), [], "every mark shown");
+
+  const kept = view.lists.flatMap((list, copy) => list.rows.filter((r) => r.goal && !r.dropped).map((r) => [copy, r.text]));
+  assert.ok(kept.some(([copy]) => copy === 0) && kept.some(([copy]) => copy === 1));
+  await page.click("#applyPlan");
+  const { state } = await d.expect(mirror.applyPlan());
+  assert.equal(state.cmbrace, "Dwarf");
+  for (const [copy, text] of kept) assert.ok(state[copy ? "sclstskill" : "fclstskill"].includes(text), text);
+  view = await expectGoals(page, mirror.goals(), "after Apply Plan");
+  assert.deepEqual(view.races.filter((r) => r.chosen).map((r) => [r.race, r.badges.includes("the plavet's")]),
+    [["Dwarf", true]]);
   assert.deepEqual(page.errors, []);
 });
 

@@ -1,6 +1,7 @@
 // The Skill Goals view of the WebAssembly core against the desktop program's
-// `plavet plan`: for random races, classes, clan-town counts and goals, the
-// same plan; and Apply Plan leaves the plavet that the plan promises.
+// `plavet plan`: for random races (some chosen from the race table),
+// classes, clan-town counts and goals, the same plan; and Apply Plan leaves
+// the plavet that the plan promises.
 "use strict";
 
 const assert = require("node:assert/strict");
@@ -39,6 +40,9 @@ function choose(plavet, race, first, second) {
 const tableValues = (plan, when) => plan.table.filter((row) => row.label.endsWith(when)).flatMap((row) => row.values);
 const ticked = (view) => view.lists.flatMap((list, copy) => list.rows.flatMap((row, index) => (row.goal ? [[copy, index]] : [])));
 const metRows = (list) => list.rows.filter((row) => row.met).map((row) => row.text).sort();
+// Whether a row's needs ("MFire 55, MAir 40 and PSpirit 20") hold for values by name.
+const holds = (needs, values) => needs === "" ||
+  needs.split(/, | and /).every((need) => values[need.split(" ")[0]] >= Number(need.split(" ")[1]));
 
 test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply Plan plays the plan`, () => {
   for (let number = 1; number <= PROBLEMS; number++) {
@@ -51,6 +55,9 @@ test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply
     const spells = SPELLS.filter(() => random(2));
     for (const spell of spells) plavet.check(spell, true);
     plavet.openGoals();
+    // A third of the problems are planned with a race from the race table.
+    const planned = random(3) ? race : pick(races);
+    if (planned !== race) plavet.chooseRace(planned);
     const [magicBonus, physicalBonus] = [random(3), random(3)];
     let view = plavet.setBonuses(magicBonus, physicalBonus);
     // The command line names a skill by its text: only rows whose text is
@@ -62,9 +69,9 @@ test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply
     for (let n = random(3) ? random(12) : 20 + random(60); n > 0 && candidates.length; n--) goals.push(...candidates.splice(random(candidates.length), 1));
     for (const goal of goals) view = plavet.tick(goal.copy, goal.index, true);
 
-    const problem = `problem ${number}: ${race}, ${first} to ${second}, boxes ${magicBonus}/${physicalBonus}, ` +
-      `goals ${goals.map((g) => g.skill).join("; ")}`;
-    const native = planNatively({ race, first, second, magicBonus, physicalBonus, goals, explore: true });
+    const problem = `problem ${number}: ${race} planned as ${planned}, ${first} to ${second}, ` +
+      `boxes ${magicBonus}/${physicalBonus}, goals ${goals.map((g) => g.skill).join("; ")}`;
+    const native = planNatively({ race: planned, first, second, magicBonus, physicalBonus, goals, explore: true });
     const { plan } = view;
     assert.equal(plan.pointsLeft, native.pointsLeft, problem);
     assert.deepEqual(plan.pools, native.finalPools, problem);
@@ -85,7 +92,9 @@ test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply
     assert.deepEqual(rows.filter((row) => !row.goal).map((row) => [row.text, row.fit]),
       native.fits.map((f) => [f.skill, fitWords(f)]), problem);
     assert.deepEqual(view.races.map(({ race, kept, pointsLeft }) => ({ race, kept, pointsLeft })), native.races, problem);
-    assert.deepEqual(view.races.filter((r) => r.chosen).map((r) => r.race), [race], problem);
+    assert.deepEqual(view.races.filter((r) => r.chosen).map((r) => r.race), [planned], problem);
+    assert.deepEqual(view.races.filter((r) => r.plavet).map((r) => r.race), [race], problem);
+    assert.equal(view.raceChosen, planned !== race, problem);
 
     const { messages, state } = plavet.applyPlan();
     assert.deepEqual(messages, [], problem);
@@ -96,14 +105,22 @@ test(`${PROBLEMS} random problems: the view plans as plavet plan does, and Apply
     assert.deepEqual([state.chkMBonus1 + state.chkMBonus2, state.chkPBonus1 + state.chkPBonus2],
       [magicBonus, physicalBonus], problem);
     assert.ok(state.started && state.multiClassed && state.locked, problem);
-    // Both lists as "Show Current Skills" leaves them: the rows whose needs
-    // the view now finds met, the second-class goals kept among them.
+    assert.equal(state.cmbrace, planned, problem);
+    // The first-class list as multi-classing built it: the rows whose needs
+    // the values before multi-classing meet, which the view calls learned
+    // there; the second-class list from the values at the end. Every goal
+    // kept is listed.
     const after = plavet.goals();
     assert.deepEqual(ticked(after), ticked(view), problem);
-    assert.deepEqual(state.fclstskill, metRows(after.lists[0]), problem);
+    const atMulti = Object.fromEntries(VALUE_KEYS.map((k) => [k, native.beforeMulti[k]]));
+    const learned = after.lists[0].rows.filter((row) => holds(row.needs, atMulti)).map((row) => row.text).sort();
+    assert.deepEqual(state.fclstskill, learned, problem);
+    assert.deepEqual(metRows(after.lists[0]), learned, problem);
+    assert.ok(after.lists[0].rows.every((row) => row.fixed), problem);
     assert.deepEqual(state.sclstskill, metRows(after.lists[1]), problem);
-    for (const kept of native.kept.filter((k) => k.class === "second"))
-      assert.ok(state.sclstskill.includes(kept.skill), `${problem}: ${kept.skill} not listed`);
+    for (const kept of native.kept)
+      assert.ok(state[kept.class === "first" ? "fclstskill" : "sclstskill"].includes(kept.skill),
+        `${problem}: ${kept.skill} not listed`);
     plavet.close();
   }
 });
