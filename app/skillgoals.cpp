@@ -105,8 +105,7 @@ QWidget* SkillGoals::buildLists() {
     list->setAccessibleName(accessible);
     title->setBuddy(list);
     list->setColumnCount(3);
-    list->setHeaderLabels(
-        {tr("Skill"), tr("Needs, against the plavet now"), tr("As a goal, or if ticked")});
+    list->setHeaderLabels({tr("Skill"), tr("Needs, against the plavet now"), tr("With the plan")});
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
@@ -195,13 +194,13 @@ QWidget* SkillGoals::buildPlanArea() {
   row->addWidget(summary_, 1);
 
   auto* raceColumn = new QVBoxLayout;
-  auto* raceTitle = new QLabel(tr("The same goals with each &race:"), box);
+  auto* raceTitle = new QLabel(tr("The goals with each &race:"), box);
   races_ = new QTreeWidget(box);
   races_->setObjectName("races");
-  races_->setAccessibleName(tr("The same goals with each race"));
+  races_->setAccessibleName(tr("The goals with each race"));
   raceTitle->setBuddy(races_);
   races_->setColumnCount(4);
-  races_->setHeaderLabels({tr("Race"), tr("Goals kept"), tr("Points left"), QString()});
+  races_->setHeaderLabels({tr("Plan as"), tr("Goals kept"), tr("Points left"), QString()});
   races_->setRootIsDecorated(false);
   races_->setUniformRowHeights(true);
   races_->setAllColumnsShowFocus(true);
@@ -401,9 +400,11 @@ void SkillGoals::showRaces() {
     const goals::RaceOutcome& race = exploration->races[i];
     QStringList notes;
     if (i == exploration->bestRace) notes << tr("best");
-    if (race.race == planning_.plavetRace()) notes << tr("this plavet's");
-    auto* item = new QTreeWidgetItem(races_, {fromUtf8(race.race), QString::number(race.kept),
-                                              QString::number(race.pointsLeft), notes.join(", ")});
+    if (race.race == planning_.plavetRace()) notes << tr("the plavet's");
+    const QString kept =
+        tr("%1 of %2").arg(race.kept).arg(qsizetype(planning_.problem().goals.size()));
+    auto* item = new QTreeWidgetItem(
+        races_, {fromUtf8(race.race), kept, QString::number(race.pointsLeft), notes.join(", ")});
     for (int column : {RaceKept, RacePoints}) item->setTextAlignment(column, Qt::AlignRight);
     if (i == exploration->bestRace)
       for (int column = 0; column < 4; ++column) {
