@@ -220,6 +220,7 @@
   const messageBox = byId("message");
   let showing = false; // while messages are on screen the page takes no events
   let shown = Promise.resolve(); // the answer being shown, done when it is
+  let current = null; // the core's state after its last answer
 
   function showMessage(title, text) {
     messageBox.querySelector(".title").textContent = title;
@@ -232,6 +233,7 @@
 
   // The core has run the whole rule; the page replays what the window showed.
   function show(answer) {
+    current = answer.state;
     showing = true;
     windowArea.setAttribute("aria-busy", "true");
     shown = (async () => {
@@ -260,6 +262,7 @@
   }
 
   const MOUSE_BUTTON_CODES = { 0: 1, 2: 2, 1: 4 }; // left, right, middle
+  const takesText = (e) => e instanceof HTMLInputElement && e.type === "text" && !e.readOnly && !e.disabled;
   let rightPressOnArrow = false;
 
   function wire() {
@@ -272,7 +275,11 @@
       const e = byId(c.name);
       switch (c.kind) {
         case "combo":
-          e.addEventListener("input", () => send((p) => p.type(c.name, e.value)));
+          // Only a text that changed is the user's typing: a paste of the
+          // same text, or an input event of a press elsewhere, is not.
+          e.addEventListener("input", () => {
+            if (current && e.value !== current[c.name]) send((p) => p.type(c.name, e.value));
+          });
           break;
         case "button":
           if (c.name !== "cmdhelp") e.addEventListener("click", () => send((p) => p.click(c.name)));
@@ -292,6 +299,15 @@
           });
           break;
       }
+    }
+    // A middle press pastes the primary selection (on Linux, at its release)
+    // into the text that has the focus. Only a box that takes text may take
+    // a paste, and only when the press is on it: a middle press on a
+    // button, an arrow, a list or a box pastes nothing, anywhere.
+    for (const type of ["mousedown", "mouseup", "auxclick"]) {
+      document.addEventListener(type, (event) => {
+        if (event.button === 1 && !takesText(event.target)) event.preventDefault();
+      }, true);
     }
     // The menu would open on the press or the release of a right button, and
     // over a message box opened by the press; an arrow's right press opens none.
@@ -360,7 +376,8 @@
     const core = await PlavetCore.load();
     offer(core.choices());
     plavet = core.open();
-    render(plavet.state());
+    current = plavet.state();
+    render(current);
     openLink();
     performance.mark("plavet-ready");
     document.documentElement.dataset.ready = "true";

@@ -215,6 +215,47 @@ test("a right press moves ten points without a context menu; middle presses and 
   await d.expect({ messages: [], state: before });
 });
 
+// A middle press pastes the primary selection on Linux, on real input only:
+// the mouse and keys below go through the browser's own input pipeline.
+// Typing "Elf", selecting it and typing "Warrior" over it leaves "Elf" as
+// the primary selection and the focus in the Second Class box.
+const middlePressed = {
+  "an arrow": "#cmdmfu", "a button": "#cmdstrt", "a number box": "#txtmf", "a list": "#fclstskill",
+  "a check box": "#chkBless", "a label": "#lbltitle", "the bar": "#copyLink",
+  "a goal's tick": "#firstClassGoals tbody input", "the goals' clan-town count": "#magicBonus",
+  "Apply Plan": "#applyPlan", "the plan": "#summary",
+};
+for (const [what, target] of Object.entries(middlePressed)) {
+  test(`a middle press on ${what} pastes nothing and changes nothing`, async () => {
+    const d = await driver();
+    await d.page.click("#openGoals");
+    for (const [combo, text] of [["cmbrace", "Dwarf"], ["cmbfc", "Druid"], ["cmbsc", "Elf"]]) {
+      await d.page.click("#" + combo, { position: { x: 8, y: 8 } });
+      await d.page.keyboard.type(text);
+    }
+    await d.page.keyboard.press("Control+A");
+    await d.page.keyboard.type("Warrior");
+    for (const [combo, text] of [["cmbrace", "Dwarf"], ["cmbfc", "Druid"], ["cmbsc", "Warrior"]])
+      d.mirror.type(combo, text); // what the page's core heard, keystroke by keystroke
+    await d.page.locator(target).first().click({ button: "middle" });
+    if (target === "#cmdmfu") d.mirror.mouseDown("cmdmfu", 4);
+    await d.expect({ messages: [], state: d.mirror.state() });
+    assert.equal(await d.page.evaluate(() => document.activeElement.id), "cmbsc");
+  });
+}
+
+test("a middle press on a selection box pastes there, as the user's typing", async () => {
+  const d = await driver();
+  await d.page.click("#cmbsc", { position: { x: 8, y: 8 } });
+  await d.page.keyboard.type("Elf");
+  await d.page.keyboard.press("Control+A");
+  await d.page.click("#cmbrace", { button: "middle", position: { x: 8, y: 8 } });
+  const pasted = await d.page.inputValue("#cmbrace");
+  assert.equal(pasted, "Elf");
+  d.mirror.type("cmbsc", "Elf");
+  await d.expect(d.mirror.type("cmbrace", pasted));
+});
+
 test("skill lists show their items in ascending order", async () => {
   const d = await started("Human", "Magic User", "Druid");
   for (const arrow of ["cmdmfu", "cmdmeu", "cmdmwu", "cmdmau", "cmdmsu"]) await times(5, () => d.press(arrow, "right"));
