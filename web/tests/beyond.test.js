@@ -9,7 +9,8 @@ const { loadCore, planNatively, launchBrowser, openPage, pageUrl, Driver } = req
 
 let browser, core;
 before(async () => {
-  [browser, core] = await Promise.all([launchBrowser(), loadCore()]);
+  browser = await launchBrowser(); // first, so that after() closes it whatever fails next
+  core = await loadCore();
 });
 after(() => browser?.close());
 

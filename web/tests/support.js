@@ -53,7 +53,9 @@ async function openPage(browser, url = pageUrl()) {
   let page = tabs.get(browser);
   if (!page || page.isClosed()) {
     page = await browser.newPage();
-    page.setDefaultTimeout(5000);
+    // A guard against a page that never answers, not a measure of speed: a
+    // loaded machine may take many seconds for what an idle one does at once.
+    page.setDefaultTimeout(120000);
     page.on("pageerror", (error) => page.errors.push(error));
     tabs.set(browser, page);
   }
