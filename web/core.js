@@ -109,8 +109,8 @@ var PlavetCore = (function () {
     const module = await createPlavetModule();
     return {
       open: () => new Plavet(module),
-      // The items each combo box offers, by the box's name.
-      choices: () => JSON.parse(decoder.decode(copyText(module, module._plavet_choices()))),
+      // The window's table of controls (see web/layoutjson.h).
+      layout: () => JSON.parse(decoder.decode(copyText(module, module._plavet_layout()))),
       // How the core writes and reads its numbers (for tests).
       formatNumber: (value) =>
         decoder.decode(copyText(module, module._plavet_format_number(value))),

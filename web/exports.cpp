@@ -3,6 +3,7 @@
 #include <string>
 
 #include "sheet/numbers.h"
+#include "web/layoutjson.h"
 #include "web/session.h"
 
 #ifdef __EMSCRIPTEN__
@@ -69,8 +70,8 @@ PLAVET_EXPORT const char* plavet_state(web::Session* session) {
   return handOut(session->state());
 }
 
-PLAVET_EXPORT const char* plavet_choices() {
-  return handOut(web::Session::choices());
+PLAVET_EXPORT const char* plavet_layout() {
+  return handOut(web::layoutJson());
 }
 
 PLAVET_EXPORT const char* plavet_format_number(double value) {

@@ -21,7 +21,9 @@ const char* plavet_check(web::Session* session, const char* box, int checked);
 const char* plavet_type(web::Session* session, const char* combo, const char* text,
                         std::size_t length);
 const char* plavet_state(web::Session* session);
-const char* plavet_choices();  // the items each combo box offers
+// The window's table of controls, as JSON (see web/layoutjson.h): the page
+// builds the window from it.
+const char* plavet_layout();
 
 // Links: the plavet's code, and a link's code opened as a user event.
 const char* plavet_code(web::Session* session);

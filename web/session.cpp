@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 
-#include "sheet/tables.h"
 #include "skills/catalogue.h"
 #include "store/code.h"
 #include "web/json.h"
@@ -84,16 +83,6 @@ std::string Session::outcome(Action&& action) {
 
 std::string Session::state() const {
   return stateOf(planner_);
-}
-
-std::string Session::choices() {
-  std::array<std::string_view, sheet::kRaceBonuses.size()> races{};
-  for (std::size_t r = 0; r < races.size(); ++r) races[r] = sheet::kRaceBonuses[r].race;
-  std::string out = "{";
-  json::texts(out, kComboNames[0], races);
-  json::texts(out, kComboNames[1], skills::kClassNames);
-  json::texts(out, kComboNames[2], skills::kClassNames);
-  return out + "}";
 }
 
 std::string Session::click(std::string_view button) {

@@ -51,9 +51,6 @@ class Session final : public sheet::MessageSink {
   // Empty, and nothing changes, without a plan.
   std::string applyPlan();
 
-  // What each combo box offers: {"cmbrace":[...],"cmbfc":[...],"cmbsc":[...]}.
-  static std::string choices();
-
  private:
   void show(std::string_view text, std::string_view title) override;
   template <class Action>

@@ -29,7 +29,7 @@ function planNatively(problem) {
   return JSON.parse(execFileSync(program, args, { encoding: "utf8" }));
 }
 
-// The window's own control table, as the Qt window is built from it.
+// What the Qt window shows, read from its widgets (web/tests/layout_dump.cpp).
 const windowLayout = () => JSON.parse(execFileSync(tool("web_layout"), { encoding: "utf8" }));
 
 // Headless Chromium from Debian, on a machine without network or display;
