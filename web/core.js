@@ -4,7 +4,8 @@
 //   const core = await PlavetCore.load();
 //   const plavet = core.open();             // a fresh plavet, as the page opens
 //   const outcome = plavet.click("cmdstrt");
-//   // outcome.messages: [{text, title, state}], outcome.state: the state after
+//   // outcome.messages: [{text, title, state}], outcome.state: the state after,
+//   // outcome.undo, outcome.redo: the steps Undo and Redo would take
 //   const link = "#" + plavet.code();
 //
 // Every event returns what the page must show: the messages in order, each
@@ -39,6 +40,19 @@ var PlavetCore = (function () {
       return JSON.parse(decoder.decode(this.send("state")));
     }
 
+    // The undo history: each answers as an event does, and every answer
+    // names the steps Undo and Redo would take (undo, redo; "" for none).
+    // endTyping(): the user used a control that changes no plavet.
+    undo() {
+      return this.parsed(this.send("undo"));
+    }
+    redo() {
+      return this.parsed(this.send("redo"));
+    }
+    endTyping() {
+      return this.parsed(this.send("end_typing"));
+    }
+
     // The plavet's code, and a link's code opened (an event like the others:
     // a code that can't be used answers with a message saying why).
     code() {
@@ -46,6 +60,10 @@ var PlavetCore = (function () {
     }
     openCode(code) {
       return this.parsed(this.send("open_code", encoder.encode(code)));
+    }
+    // The link the page opens with: its plavet starts the history afresh.
+    startWithCode(code) {
+      return this.parsed(this.send("start_with_code", encoder.encode(code)));
     }
 
     // The Skill Goals view: each call answers with the view as it then

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "history/steps.h"
 #include "skills/catalogue.h"
 #include "store/code.h"
 #include "web/json.h"
@@ -11,6 +12,7 @@ namespace web {
 namespace {
 
 using skills::Value;
+constexpr int kNoMerge = history::History::kNoMerge;
 
 constexpr std::array<std::string_view, sheet::kBoxCount> kBoxNames = {
     "txtmf", "txtme", "txtmw", "txtma", "txtms", "txtpf", "txtpe",  "txtpw",  "txtpa",
@@ -74,11 +76,28 @@ void Session::show(std::string_view text, std::string_view title) {
 }
 
 template <class Action>
-std::string Session::outcome(Action&& action) {
+std::string Session::outcome(std::string_view step, int mergeKey, Action&& action) {
   messages_.clear();
+  const sheet::State before = planner_.state();
   action();
+  history_.record(std::string(step), before, planner_.state(), mergeKey);
+  return answer();
+}
+
+std::string Session::answer() {
   if (goals_) goals_->follow();
-  return "{\"messages\":[" + messages_ + "],\"state\":" + stateOf(planner_) + "}";
+  return written(messages_);
+}
+
+std::string Session::view() const {
+  return written("");
+}
+
+std::string Session::written(std::string_view messages) const {
+  std::string out = "{\"messages\":[" + std::string(messages) + "],\"state\":" + stateOf(planner_);
+  json::text(out, "undo", history_.undoName());
+  json::text(out, "redo", history_.redoName());
+  return out + "}";
 }
 
 std::string Session::state() const {
@@ -86,46 +105,78 @@ std::string Session::state() const {
 }
 
 std::string Session::click(std::string_view button) {
-  if (button == "cmdstrt") return outcome([&] { planner_.startReset(); });
-  if (button == "cmdmulti") return outcome([&] { planner_.multiClass(); });
-  if (button == "cmdshsk") return outcome([&] { planner_.showSkills(); });
+  using namespace history::steps;
+  if (button == "cmdstrt")
+    return outcome(startReset(planner_.state()), kNoMerge, [&] { planner_.startReset(); });
+  if (button == "cmdmulti") return outcome(kMultiClass, kNoMerge, [&] { planner_.multiClass(); });
+  if (button == "cmdshsk") return outcome(kShowSkills, kNoMerge, [&] { planner_.showSkills(); });
+  if (button == "cmdhelp") return outcome("Help", kNoMerge, [] {});  // the page opens the help
   return {};
 }
 
 std::string Session::mouseDown(std::string_view arrow, int buttonCode) {
   const auto found = arrowNamed(arrow);
   if (!found) return {};
-  return outcome([&] {
-    planner_.pressArrow(found->first, found->second, static_cast<std::int16_t>(buttonCode));
-  });
+  const auto code = static_cast<std::int16_t>(buttonCode);
+  const Value value = found->first;
+  const sheet::Direction direction = found->second;
+  return outcome(history::steps::arrow(value, direction, code), kNoMerge,
+                 [&] { planner_.pressArrow(value, direction, code); });
 }
 
 std::string Session::check(std::string_view box, bool checked) {
   if (const auto spell = find(kSpellNames, box))
-    return outcome([&] { planner_.toggleSpell(sheet::Spell(*spell), checked); });
+    return outcome(history::steps::spell(sheet::Spell(*spell), checked), kNoMerge,
+                   [&] { planner_.toggleSpell(sheet::Spell(*spell), checked); });
   if (const auto bonus = find(kBonusNames, box))
-    return outcome([&] { planner_.toggleBonus(sheet::Bonus(*bonus), checked); });
+    return outcome(history::steps::bonus(sheet::Bonus(*bonus), checked), kNoMerge,
+                   [&] { planner_.toggleBonus(sheet::Bonus(*bonus), checked); });
   return {};
 }
 
 std::string Session::type(std::string_view combo, std::string_view text) {
   const auto selection = find(kComboNames, combo);
   if (!selection) return {};
-  return outcome([&] { planner_.setSelectionText(sheet::Selection(*selection), text); });
+  const auto s = sheet::Selection(*selection);
+  return outcome(history::steps::selection(s), history::steps::selectionKey(s),
+                 [&] { planner_.setSelectionText(s, text); });
+}
+
+std::string Session::undo() {
+  messages_.clear();
+  if (history_.canUndo()) planner_.restore(history_.undo());
+  return answer();
+}
+
+std::string Session::redo() {
+  messages_.clear();
+  if (history_.canRedo()) planner_.restore(history_.redo());
+  return answer();
+}
+
+std::string Session::endTyping() {
+  messages_.clear();
+  history_.endTyping();
+  return answer();
 }
 
 std::string Session::code() const {
   return store::encodeCode(planner_.state());
 }
 
-std::string Session::openCode(std::string_view code) {
-  return outcome([&] {
-    store::Loaded loaded = store::decodeCode(code);
-    if (loaded.state)
-      planner_.restore(*loaded.state);
-    else
-      show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
-  });
+std::string Session::openCode(std::string_view code, bool startsHistory) {
+  messages_.clear();
+  const sheet::State before = planner_.state();
+  store::Loaded loaded = store::decodeCode(code);
+  if (loaded.state)
+    planner_.restore(*loaded.state);
+  else
+    show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
+  if (startsHistory)
+    history_.clear();
+  else
+    history_.record(std::string(history::steps::kPasteCode), before, planner_.state());
+  return answer();
 }
 
 GoalsView& Session::openGoals() {
@@ -137,7 +188,7 @@ GoalsView& Session::openGoals() {
 std::string Session::applyPlan() {
   std::optional<sheet::State> played = goals_ ? goals_->played() : std::nullopt;
   if (!played) return {};
-  return outcome([&] { planner_.restore(*played); });
+  return outcome(history::steps::kApplyPlan, kNoMerge, [&] { planner_.restore(*played); });
 }
 
 }  // namespace web

@@ -151,6 +151,7 @@
           await showMessage(message.title || APPLICATION_NAME, message.text);
         }
         render(answer.state);
+        showHistory(answer);
         goalsView.follow();
       } finally {
         showing = false;
@@ -158,6 +159,14 @@
       }
     })();
     return shown;
+  }
+
+  // The bar's Undo and Redo, named after the step each would take.
+  function showHistory({ undo, redo }) {
+    for (const [button, command, step] of [[byId("undo"), "Undo", undo], [byId("redo"), "Redo", redo]]) {
+      button.disabled = !step;
+      button.title = step ? `${command} ${step}` : command;
+    }
   }
 
   // ---- Events ------------------------------------------------------------------
@@ -177,6 +186,7 @@
     const help = byId("Explosion");
     help.querySelector(".close").addEventListener("click", () => help.close());
     byId("cmdhelp").addEventListener("click", () => {
+      send((p) => p.click("cmdhelp")); // changes nothing, but ends typing in a box
       if (!help.open) help.show(); // not modal: the window stays usable
     });
     for (const c of table.controls) {
@@ -217,6 +227,7 @@
         if (event.button === 1 && !takesText(event.target)) event.preventDefault();
       }, true);
     }
+    wireHistory();
     // The menu would open on the press or the release of a right button, and
     // over a message box opened by the press; an arrow's right press opens none.
     document.addEventListener("mousedown", () => (rightPressOnArrow = false), true);
@@ -226,7 +237,29 @@
     }, true);
   }
 
-  // ---- Beyond the window: links and skill goals ---------------------------------
+  // ---- Beyond the window: undo and redo, links and skill goals ------------------
+
+  // Undo and Redo, with the bar's buttons or the keys. A selection box that
+  // takes typing keeps the browser's own Ctrl+Z for its text, as the
+  // desktop's boxes keep theirs; what it undoes reaches the core as typing.
+  function wireHistory() {
+    byId("undo").addEventListener("click", () => send((p) => p.undo()));
+    byId("redo").addEventListener("click", () => send((p) => p.redo()));
+    document.addEventListener("keydown", (event) => {
+      if (!(event.ctrlKey || event.metaKey) || event.altKey || takesText(event.target)) return;
+      const key = event.key.toLowerCase();
+      const undo = key === "z" && !event.shiftKey;
+      const redo = (key === "z" && event.shiftKey) || (key === "y" && !event.shiftKey);
+      if (!undo && !redo) return;
+      event.preventDefault();
+      send((p) => (undo ? p.undo() : p.redo()));
+    });
+    // Every other control of the page ends typing in a box, as the
+    // desktop's menu commands do.
+    for (const control of [byId("copyLink"), byId("openGoals"), document.querySelector("#Explosion .close"),
+      document.querySelector("#SkillGoals .close")])
+      control.addEventListener("click", () => send((p) => p.endTyping()));
+  }
 
   // A link to the page whose fragment is the plavet's code; opening it shows
   // that plavet.
@@ -244,10 +277,12 @@
   // The plavet of the link the page was opened with, or of a link opened in
   // the same tab since (once any box on screen is closed); a code that can't
   // be used says why and changes nothing.
-  function openLink() {
-    if (showing) return shown.then(openLink);
+  // The link the page opens with starts the history; one opened since is a
+  // step that Undo takes back, as a pasted code is on the desktop.
+  function openLink(atLoad = false) {
+    if (showing) return shown.then(() => openLink(atLoad));
     const code = codeInLink();
-    if (plavet && code) show(plavet.openCode(code));
+    if (plavet && code) show(atLoad ? plavet.startWithCode(code) : plavet.openCode(code));
   }
 
   // The clipboard may be refused (a page from disk often is): the link then
@@ -282,11 +317,11 @@
     byId(table.tabOrder[0]).focus();
     wire();
     byId("copyLink").addEventListener("click", copyLink);
-    window.addEventListener("hashchange", openLink);
+    window.addEventListener("hashchange", () => openLink());
     plavet = core.open();
     current = plavet.state();
     render(current);
-    openLink();
+    openLink(true);
     performance.mark("plavet-ready");
     document.documentElement.dataset.ready = "true";
   }
