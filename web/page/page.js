@@ -294,12 +294,18 @@
     const note = byId("linkNote");
     field.value = link;
     byId("linkBox").hidden = false;
+    // A link to a file names a place on this computer's disk.
+    const reach = location.protocol === "file:"
+      ? " This page was opened from a file, so the link opens only on this computer. To share " +
+        "a plavet, put the page's folder on a web host and copy the link from the page there."
+      : "";
     try {
       await navigator.clipboard.writeText(link);
-      note.textContent = "The link is on the clipboard: whoever opens it sees this plavet.";
+      note.textContent = "The link is on the clipboard" +
+        (reach ? "." + reach : ": whoever opens it sees this plavet.");
     } catch {
       note.textContent = "The browser did not let the page use the clipboard. The link is " +
-        "selected below: copy it with Ctrl+C (\u2318C on a Mac).";
+        "selected below: copy it with Ctrl+C (\u2318C on a Mac)." + reach;
       field.focus();
       field.select();
     }

@@ -6,10 +6,9 @@
 
 const assert = require("node:assert/strict");
 const fs = require("node:fs");
-const http = require("node:http");
 const path = require("node:path");
 const { test, before, after } = require("node:test");
-const { site, loadCore, windowLayout, launchBrowser, openPage, Driver } = require("./support");
+const { site, loadCore, windowLayout, launchBrowser, openPage, serveSite, Driver } = require("./support");
 
 const px = (twips) => Math.trunc(twips / 15);
 const TEXTS = {
@@ -302,16 +301,9 @@ test("the page works from a static web host, and the folder is under 600 KB", as
   console.log(`${files.length} files, ${bytes} bytes`);
   assert.ok(bytes < 600 * 1024);
 
-  const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript" };
-  const server = http.createServer((request, response) => {
-    const file = path.join(site, path.basename(new URL(request.url, "http://x").pathname) || "index.html");
-    if (!fs.existsSync(file)) return response.writeHead(404).end();
-    response.writeHead(200, { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
-    response.end(fs.readFileSync(file));
-  });
-  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  const server = await serveSite();
   try {
-    const page = await openPage(browser, `http://127.0.0.1:${server.address().port}/`);
+    const page = await openPage(browser, server.url);
     const d = new Driver(page, core);
     await d.choose("Shade", "Thief", "Ranger");
     await d.click("cmdstrt");

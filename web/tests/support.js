@@ -5,6 +5,8 @@
 
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
+const fs = require("node:fs");
+const http = require("node:http");
 const path = require("node:path");
 
 const root = path.resolve(__dirname, "../..");
@@ -44,6 +46,23 @@ async function launchBrowser() {
 }
 
 const pageUrl = () => "file://" + path.join(site, "index.html");
+
+// The page's folder on a static web host of its own (node's http, on a free
+// port of this machine): {url, close()}.
+async function serveSite() {
+  const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript" };
+  const server = http.createServer((request, response) => {
+    const file = path.join(site, path.basename(new URL(request.url, "http://x").pathname) || "index.html");
+    if (!fs.existsSync(file)) return response.writeHead(404).end();
+    response.writeHead(200, { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => new Promise((resolve) => server.close(resolve)),
+  };
+}
 
 // Opens the page afresh, in a tab kept for the purpose: a new tab costs a
 // new renderer process, far more than the page itself. `browser` may be a
@@ -159,5 +178,5 @@ class Driver {
 }
 
 module.exports = {
-  site, tool, loadCore, planNatively, windowLayout, launchBrowser, openPage, pageUrl, Driver,
+  site, tool, loadCore, planNatively, windowLayout, launchBrowser, openPage, pageUrl, serveSite, Driver,
 };
