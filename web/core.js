@@ -53,6 +53,12 @@ var PlavetCore = (function () {
       return this.parsed(this.send("end_typing"));
     }
 
+    // What each item of the skill lists needs, item for item:
+    // {fclstskill: ["Needs MFire 55", ...], sclstskill: [...]}.
+    skillTips() {
+      return this.parsed(this.send("skill_tips"));
+    }
+
     // The plavet's code, and a link's code opened (an event like the others:
     // a code that can't be used answers with a message saying why).
     code() {

@@ -83,6 +83,10 @@ PLAVET_EXPORT const char* plavet_end_typing(web::Session* session) {
   return handOut(session->endTyping());
 }
 
+PLAVET_EXPORT const char* plavet_skill_tips(web::Session* session) {
+  return handOut(session->skillTips());
+}
+
 PLAVET_EXPORT const char* plavet_layout() {
   return handOut(web::layoutJson());
 }

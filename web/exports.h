@@ -30,6 +30,10 @@ const char* plavet_undo(web::Session* session);
 const char* plavet_redo(web::Session* session);
 const char* plavet_end_typing(web::Session* session);
 
+// What each item of the skill lists needs, for the lists' tooltips:
+// {"fclstskill":["Needs MFire 55",...],"sclstskill":[...]}.
+const char* plavet_skill_tips(web::Session* session);
+
 // The window's table of controls, as JSON (see web/layoutjson.h): the page
 // builds the window from it.
 const char* plavet_layout();

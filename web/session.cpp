@@ -5,6 +5,7 @@
 
 #include "history/steps.h"
 #include "skills/catalogue.h"
+#include "skills/needs.h"
 #include "store/code.h"
 #include "web/json.h"
 
@@ -189,6 +190,28 @@ std::string Session::applyPlan() {
   std::optional<sheet::State> played = goals_ ? goals_->played() : std::nullopt;
   if (!played) return {};
   return outcome(history::steps::kApplyPlan, kNoMerge, [&] { planner_.restore(*played); });
+}
+
+std::string Session::skillTips() const {
+  std::string out = "{";
+  for (const auto copy : {skills::Copy::FirstClass, skills::Copy::SecondClass}) {
+    const bool first = copy == skills::Copy::FirstClass;
+    const std::string_view className = planner_.selectionText(
+        first ? sheet::Selection::FirstClass : sheet::Selection::SecondClass);
+    json::key(out, first ? "fclstskill" : "sclstskill");
+    out += '[';
+    for (std::string_view item :
+         (first ? planner_.firstClassSkills() : planner_.secondClassSkills()).items()) {
+      json::item(out);
+      const skills::SkillRow* row = skills::findRow(className, copy, item);
+      const std::string needs = row ? skills::needsText(*row) : std::string();
+      json::quoted(out, !row            ? ""
+                        : needs.empty() ? "Needs nothing: always listed"
+                                        : "Needs " + needs);
+    }
+    out += ']';
+  }
+  return out + "}";
 }
 
 }  // namespace web

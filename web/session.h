@@ -73,6 +73,12 @@ class Session final : public sheet::MessageSink {
   // as one step. Empty, and nothing changes, without a plan.
   std::string applyPlan();
 
+  // What each skill of the lists needs, as the desktop's lists tell on
+  // hover: {"fclstskill":["Needs MFire 55","Needs nothing: always listed",
+  // ...],"sclstskill":[...]}, item for item; empty for an item that is no
+  // skill of the class its box names now.
+  std::string skillTips() const;
+
  private:
   void show(std::string_view text, std::string_view title) override;
   // `action` as one user event: a step called `step` unless it changes

@@ -117,6 +117,15 @@
     }
   }
 
+  // Each skill of a list tells what it needs on hover, as the desktop's do.
+  function showTips(state) {
+    const lists = table.controls.filter((c) => c.kind === "list");
+    if (lists.every((c) => state[c.name].length === 0)) return;
+    const tips = plavet.skillTips();
+    for (const c of lists)
+      Array.from(byId(c.name).options, (option, i) => (option.title = tips[c.name][i]));
+  }
+
   function showList(list, items) {
     const shown = Array.from(list.options, (o) => o.text);
     if (shown.length === items.length && shown.every((text, i) => text === items[i])) return;
@@ -151,6 +160,7 @@
           await showMessage(message.title || APPLICATION_NAME, message.text);
         }
         render(answer.state);
+        showTips(answer.state);
         showHistory(answer);
         goalsView.follow();
       } finally {

@@ -268,16 +268,23 @@ test("a middle press on a selection box pastes there, as the user's typing", asy
   await d.expect(d.mirror.type("cmbrace", pasted));
 });
 
-test("skill lists show their items in ascending order", async () => {
+test("skill lists show their items in ascending order, each with its needs on hover", async () => {
   const d = await started("Human", "Magic User", "Druid");
   for (const arrow of ["cmdmfu", "cmdmeu", "cmdmwu", "cmdmau", "cmdmsu"]) await times(5, () => d.press(arrow, "right"));
+  const shownLists = () => d.page.evaluate(() => Object.fromEntries(["fclstskill", "sclstskill"].map((id) =>
+    [id, Array.from(document.getElementById(id).options, (o) => [o.text, o.title])])));
+  const titles = (items) => items.map(([, title]) => title);
   await d.click("cmdmulti");
-  const lists = await d.page.evaluate(() =>
-    ["fclstskill", "sclstskill"].map((id) => Array.from(document.getElementById(id).options, (o) => o.text)));
-  for (const items of lists) {
-    assert.ok(items.length > 10);
-    assert.deepEqual(items, [...items].sort());
+  const lists = await shownLists();
+  const tips = d.mirror.skillTips();
+  for (const [id, items] of Object.entries(lists)) {
+    const texts = items.map(([text]) => text);
+    assert.ok(texts.length > 10);
+    assert.deepEqual(texts, [...texts].sort());
+    assert.deepEqual(titles(items), tips[id]);
   }
+  const all = Object.values(tips).flat();
+  assert.ok(all.includes("Needs nothing: always listed") && all.some((tip) => /^Needs M[A-Z][a-z]+ \d+/.test(tip)), all);
 });
 
 test("the help text is the window's, in a panel that leaves the page usable", async () => {

@@ -14,7 +14,7 @@
 //
 // Runs: per run a line "run START", then per event one line for the event
 //   click NAME | mousedown NAME CODE | check NAME 0|1 | type NAME HEXBYTES
-//   undo | redo | end_typing
+//   undo | redo | end_typing | skill_tips
 //   code | open_code HEXBYTES | start_with_code HEXBYTES
 //   goals_open | goals_view | goals_tick COPY ROW 0|1 | goals_bonuses MAGIC PHYSICAL
 //   goals_clear | apply_plan
@@ -239,6 +239,7 @@ void runs(long count, std::uint64_t start) {
       play(session, event);
       if (choices.below(6) == 0) historyEvent(session, choices);
     }
+    say("skill_tips", plavet_skill_tips(session));
     link(session, choices);
     const std::string code = plavet_code(session);
     say("start_with_code " + hex(code), plavet_start_with_code(session, code.data(), code.size()));
