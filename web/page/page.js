@@ -198,6 +198,7 @@
     byId("cmdhelp").addEventListener("click", () => {
       send((p) => p.click("cmdhelp")); // changes nothing, but ends typing in a box
       if (!help.open) help.show(); // not modal: the window stays usable
+      help.scrollIntoView({ block: "nearest" }); // under the window, it may be out of sight
     });
     for (const c of table.controls) {
       const e = byId(c.name);

@@ -302,6 +302,38 @@ test("the help text is the window's, in a panel that leaves the page usable", as
   assert.equal(await d.page.locator("dialog#Explosion[open]").count(), 1);
 });
 
+test("the help panel, at any width from 600 px, neither moves nor covers a control, nor widens the page", async () => {
+  for (const width of [600, 650, 750, 900, 1100, 1400]) {
+    const context = await browser.newContext({ viewport: { width, height: 800 } });
+    const page = await openPage(context);
+    await page.click("#openGoals");
+    const seen = () => page.evaluate(() => {
+      const box = (e) => { // in the page's coordinates: opening the help may scroll it into sight
+        const r = e.getBoundingClientRect();
+        return [r.left + scrollX, r.top + scrollY, r.right + scrollX, r.bottom + scrollY];
+      };
+      const controls = Array.from(document.querySelectorAll("#Plavet [id]:not(datalist), .bar button, #SkillGoals"),
+        (e) => [e.id, box(e)]);
+      const help = document.getElementById("Explosion");
+      return { controls, help: help.open && box(help), window: box(document.querySelector(".window")),
+        scrollWidth: document.documentElement.scrollWidth };
+    });
+    const closed = await seen();
+    await page.click("#cmdhelp");
+    const open = await seen();
+    const where = `at ${width} px`;
+    assert.deepEqual(open.controls.filter(([id]) => id !== "SkillGoals"), closed.controls.filter(([id]) => id !== "SkillGoals"), where);
+    assert.equal(open.scrollWidth, closed.scrollWidth, where);
+    const [left, top, right, bottom] = open.help;
+    assert.ok(right <= Math.max(width, closed.scrollWidth), `${where}: the help reaches ${right}`);
+    for (const [id, [l, t, r, b]] of open.controls)
+      assert.ok(r <= left || l >= right || b <= top || t >= bottom, `${where}: the help covers ${id}`);
+    const beside = open.window[2] + 12 + (right - left) <= width;
+    assert.ok(beside ? top === open.window[1] : top >= open.window[3], `${where}: the help is ${beside ? "beside" : "under"} the window`);
+    await context.close();
+  }
+});
+
 test("the page works from a static web host, and the folder is under 600 KB", async () => {
   const files = fs.readdirSync(site);
   const bytes = files.reduce((sum, f) => sum + fs.statSync(path.join(site, f)).size, 0);
