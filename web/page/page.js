@@ -327,6 +327,28 @@
     applyPlan: () => send((p) => p.applyPlan()),
   });
 
+  // Offline and installable, where the page comes from a web host (a page
+  // from disk runs no worker): service-worker.js keeps the page's files. A
+  // new version it finds waits until this page has everything it needs,
+  // then takes over, so that the next load is the new version whole.
+  async function keepForOffline() {
+    if (location.protocol === "file:" || !("serviceWorker" in navigator)) return;
+    try {
+      const registration = await navigator.serviceWorker.register("service-worker.js");
+      // A worker "installed" has every file of its version and waits.
+      const takeOver = (worker) => {
+        if (worker?.state === "installed") worker.postMessage("take over");
+        else if (worker?.state === "installing")
+          worker.addEventListener("statechange", () => takeOver(worker), { once: true });
+      };
+      takeOver(registration.waiting);
+      takeOver(registration.installing);
+      registration.addEventListener("updatefound", () => takeOver(registration.installing));
+    } catch {
+      // The page works as well without; it is only not kept for offline use.
+    }
+  }
+
   async function start() {
     const core = await PlavetCore.load();
     table = core.layout();
@@ -341,6 +363,7 @@
     openLink(true);
     performance.mark("plavet-ready");
     document.documentElement.dataset.ready = "true";
+    keepForOffline();
   }
 
   start().catch((error) => {

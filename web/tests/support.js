@@ -35,24 +35,29 @@ function planNatively(problem) {
 const windowLayout = () => JSON.parse(execFileSync(tool("web_layout"), { encoding: "utf8" }));
 
 // Headless Chromium from Debian, on a machine without network or display;
-// Playwright gives each launch a fresh profile folder.
-async function launchBrowser() {
+// Playwright gives each launch a fresh profile folder, whose contexts are
+// private windows. With a profile folder of its own, `profile`, the browser
+// is one ordinary (not private) context, as a page is installed from.
+async function launchBrowser(profile) {
   const { chromium } = require("playwright-core");
-  return chromium.launch({
+  const options = {
     executablePath: process.env.PLAVET_CHROMIUM || "/usr/bin/chromium",
     args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
       "--disable-component-update", "--disable-sync"],
-  });
+  };
+  return profile ? chromium.launchPersistentContext(profile, options) : chromium.launch(options);
 }
 
 const pageUrl = () => "file://" + path.join(site, "index.html");
 
-// The page's folder on a static web host of its own (node's http, on a free
-// port of this machine): {url, close()}.
-async function serveSite() {
-  const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript" };
+// The page's folder (or a copy) on a static web host of its own (node's
+// http, on a free port of this machine): {url, close()}. Closed, it answers
+// nothing, as a host out of reach.
+async function serveSite(folder = site) {
+  const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript",
+    ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml", ".png": "image/png" };
   const server = http.createServer((request, response) => {
-    const file = path.join(site, path.basename(new URL(request.url, "http://x").pathname) || "index.html");
+    const file = path.join(folder, path.basename(new URL(request.url, "http://x").pathname) || "index.html");
     if (!fs.existsSync(file)) return response.writeHead(404).end();
     response.writeHead(200, { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
     response.end(fs.readFileSync(file));
@@ -60,7 +65,10 @@ async function serveSite() {
   await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
-    close: () => new Promise((resolve) => server.close(resolve)),
+    close: () => new Promise((resolve) => {
+      server.close(resolve);
+      server.closeAllConnections();
+    }),
   };
 }
 
