@@ -258,11 +258,8 @@ class PageUser {
   void start() {
     for (int box = 0; box < 3; ++box) {
       const auto names = layout::items(kCombos[box]);
-      const std::string text(names[choices_.below(unsigned(names.size()))]);
       answer_ = session_.view();
-      for (std::size_t n = 1; n <= text.size(); ++n)
-        keystroke(sheet::Selection(box), text.substr(0, n));
-      write(std::string("type ") + kCombos[box] + " replace " + text);
+      typeOver(sheet::Selection(box), std::string(names[choices_.below(unsigned(names.size()))]));
     }
     click("cmdstrt");
   }
@@ -306,12 +303,16 @@ class PageUser {
     return junk;
   }
 
-  void typeReplacing() {
-    const sheet::Selection box = someBox();
-    const std::string text = someText(box);
+  // Select all, then type: the first key replaces the box's text.
+  void typeOver(sheet::Selection box, const std::string& text) {
     if (!locked())
       for (std::size_t n = 1; n <= text.size(); ++n) keystroke(box, text.substr(0, n));
     write(std::string("type ") + kCombos[static_cast<int>(box)] + " replace " + text);
+  }
+
+  void typeReplacing() {
+    const sheet::Selection box = someBox();
+    typeOver(box, someText(box));
   }
 
   void typeAppending() {
