@@ -118,7 +118,7 @@ void Plavet::buildControls() {
     QWidget* w = nullptr;
     switch (c.kind) {
       case Kind::Label: {
-        auto* label = new QLabel(c.caption, this);
+        auto* label = new QLabel(layout::qt(c.caption), this);
         label->setAlignment((c.style & layout::Centred)        ? Qt::AlignHCenter | Qt::AlignTop
                             : (c.style & layout::RightAligned) ? Qt::AlignRight | Qt::AlignTop
                                                                : Qt::AlignLeft | Qt::AlignTop);
@@ -126,7 +126,7 @@ void Plavet::buildControls() {
         break;
       }
       case Kind::NumberBox: {
-        auto* box = new QLineEdit(c.caption, this);
+        auto* box = new QLineEdit(layout::qt(c.caption), this);
         box->setReadOnly(true);  // only the planner writes the numbers
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setTextMargins(0, 0, 0, 0);
@@ -137,21 +137,20 @@ void Plavet::buildControls() {
         const auto selection = c.name == "cmbrace" ? sheet::Selection::Race
                                : c.name == "cmbfc" ? sheet::Selection::FirstClass
                                                    : sheet::Selection::SecondClass;
-        w = new SelectionCombo(
-            selection, c.name == "cmbrace" ? layout::raceNames() : layout::classNames(), this);
+        w = new SelectionCombo(selection, layout::itemsOf(c), this);
         break;
       }
       case Kind::Button:
-        w = new QPushButton(c.caption, this);
-        break;
-      case Kind::WrappingButton:
-        w = new WrappingButton(c.caption, this);
+        if (c.style & layout::Wraps)
+          w = new WrappingButton(layout::qt(c.caption), this);
+        else
+          w = new QPushButton(layout::qt(c.caption), this);
         break;
       case Kind::Arrow: {
         auto* arrow = new ArrowButton(
-            c.name.endsWith('u') ? ArrowButton::Pointing::Up : ArrowButton::Pointing::Down, this);
+            c.caption == "5" ? ArrowButton::Pointing::Up : ArrowButton::Pointing::Down, this);
         arrow->setToolTip(
-            tr("%1: a left press moves 1 point, a right press 10.").arg(c.accessible));
+            tr("%1: a left press moves 1 point, a right press 10.").arg(layout::qt(c.accessible)));
         w = arrow;
         break;
       }
@@ -159,17 +158,21 @@ void Plavet::buildControls() {
         w = new QListWidget(this);
         break;
       case Kind::Check:
-        w = new QCheckBox(c.caption, this);
+        w = new QCheckBox(layout::qt(c.caption), this);
         w->setStyle(checkBoxStyle);  // the captions fit their boxes
         break;
     }
-    w->setObjectName(c.name);
-    w->setGeometry(c.geometry());
+    w->setObjectName(layout::qt(c.name));
+    w->setGeometry(layout::geometry(c));
     if (c.style & (layout::Bold | layout::Large))
       w->setFont(
           windowFont(c.style & layout::Large ? 12 : kBaseFontPoints, c.style & layout::Bold));
-    w->setAccessibleName(c.accessible.isEmpty() ? c.caption : c.accessible);
+    w->setAccessibleName(layout::qt(c.spoken()));
   }
+  // A label names its box for screen readers; the boxes exist only now.
+  for (const layout::Control& c : layout::controls())
+    if (!c.buddy.empty())
+      findChild<QLabel*>(layout::qt(c.name))->setBuddy(findChild<QWidget*>(layout::qt(c.buddy)));
 }
 
 void Plavet::wireControls() {
@@ -255,7 +258,8 @@ bool Plavet::eventFilter(QObject* watched, QEvent* event) {
 void Plavet::setTabOrder() {
   const auto& order = layout::tabOrder();
   for (size_t i = 0; i + 1 < order.size(); ++i)
-    QWidget::setTabOrder(findChild<QWidget*>(order[i]), findChild<QWidget*>(order[i + 1]));
+    QWidget::setTabOrder(findChild<QWidget*>(layout::qt(order[i])),
+                         findChild<QWidget*>(layout::qt(order[i + 1])));
 }
 
 void Plavet::render() {

@@ -20,9 +20,11 @@ PLAVET_PACKAGES=(
   dpkg-dev file             # cpack's .deb: file finds the binary, dpkg-shlibdeps its libraries
 )
 
-# The web page: emscripten compiles the core to WebAssembly; the page's tests
-# run in node (with npm's playwright-core) and Debian's headless Chromium.
-PLAVET_WEB_PACKAGES=(emscripten nlohmann-json3-dev)
+# The web page: emscripten compiles the core to WebAssembly (with the file
+# reader's nlohmann-json), rsvg-convert draws the program's icon for
+# installing the page; the page's tests run in node (with npm's
+# playwright-core) and Debian's headless Chromium.
+PLAVET_WEB_PACKAGES=(emscripten nlohmann-json3-dev librsvg2-bin)
 PLAVET_WEB_TEST_PACKAGES=(chromium)
 
 as_root() {

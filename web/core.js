@@ -4,7 +4,8 @@
 //   const core = await PlavetCore.load();
 //   const plavet = core.open();             // a fresh plavet, as the page opens
 //   const outcome = plavet.click("cmdstrt");
-//   // outcome.messages: [{text, title, state}], outcome.state: the state after
+//   // outcome.messages: [{text, title, state}], outcome.state: the state after,
+//   // outcome.undo, outcome.redo: the steps Undo and Redo would take
 //   const link = "#" + plavet.code();
 //
 // Every event returns what the page must show: the messages in order, each
@@ -39,6 +40,25 @@ var PlavetCore = (function () {
       return JSON.parse(decoder.decode(this.send("state")));
     }
 
+    // The undo history: each answers as an event does, and every answer
+    // names the steps Undo and Redo would take (undo, redo; "" for none).
+    // endTyping(): the user used a control that changes no plavet.
+    undo() {
+      return this.parsed(this.send("undo"));
+    }
+    redo() {
+      return this.parsed(this.send("redo"));
+    }
+    endTyping() {
+      return this.parsed(this.send("end_typing"));
+    }
+
+    // What each item of the skill lists needs, item for item:
+    // {fclstskill: ["Needs MFire 55", ...], sclstskill: [...]}.
+    skillTips() {
+      return this.parsed(this.send("skill_tips"));
+    }
+
     // The plavet's code, and a link's code opened (an event like the others:
     // a code that can't be used answers with a message saying why).
     code() {
@@ -46,6 +66,10 @@ var PlavetCore = (function () {
     }
     openCode(code) {
       return this.parsed(this.send("open_code", encoder.encode(code)));
+    }
+    // The link the page opens with: its plavet starts the history afresh.
+    startWithCode(code) {
+      return this.parsed(this.send("start_with_code", encoder.encode(code)));
     }
 
     // The Skill Goals view: each call answers with the view as it then
@@ -117,8 +141,8 @@ var PlavetCore = (function () {
     const module = await createPlavetModule();
     return {
       open: () => new Plavet(module),
-      // The items each combo box offers, by the box's name.
-      choices: () => JSON.parse(decoder.decode(copyText(module, module._plavet_choices()))),
+      // The window's table of controls (see web/layoutjson.h).
+      layout: () => JSON.parse(decoder.decode(copyText(module, module._plavet_layout()))),
       // How the core writes and reads its numbers (for tests).
       formatNumber: (value) =>
         decoder.decode(copyText(module, module._plavet_format_number(value))),

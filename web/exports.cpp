@@ -3,6 +3,7 @@
 #include <string>
 
 #include "sheet/numbers.h"
+#include "web/layoutjson.h"
 #include "web/session.h"
 
 #ifdef __EMSCRIPTEN__
@@ -27,11 +28,12 @@ const char* handOut(std::string text) {
 }
 
 // The Skill Goals view after `change`, which says whether it took; nothing
-// before the view exists.
+// before the view exists. A change is the user's: typing in a box ends.
 template <class Change>
 const char* goalsAfter(web::Session* session, Change&& change) {
   web::GoalsView* goals = session->goals();
   if (!goals || !change(*goals)) return nullptr;
+  session->endTyping();
   return handOut(goals->json());
 }
 
@@ -69,8 +71,24 @@ PLAVET_EXPORT const char* plavet_state(web::Session* session) {
   return handOut(session->state());
 }
 
-PLAVET_EXPORT const char* plavet_choices() {
-  return handOut(web::Session::choices());
+PLAVET_EXPORT const char* plavet_undo(web::Session* session) {
+  return handOut(session->undo());
+}
+
+PLAVET_EXPORT const char* plavet_redo(web::Session* session) {
+  return handOut(session->redo());
+}
+
+PLAVET_EXPORT const char* plavet_end_typing(web::Session* session) {
+  return handOut(session->endTyping());
+}
+
+PLAVET_EXPORT const char* plavet_skill_tips(web::Session* session) {
+  return handOut(session->skillTips());
+}
+
+PLAVET_EXPORT const char* plavet_layout() {
+  return handOut(web::layoutJson());
 }
 
 PLAVET_EXPORT const char* plavet_format_number(double value) {
@@ -90,12 +108,19 @@ PLAVET_EXPORT const char* plavet_open_code(web::Session* session, const char* co
   return handOut(session->openCode(std::string_view(code, length)));
 }
 
+PLAVET_EXPORT const char* plavet_start_with_code(web::Session* session, const char* code,
+                                                 std::size_t length) {
+  return handOut(session->openCode(std::string_view(code, length), true));
+}
+
 PLAVET_EXPORT const char* plavet_goals_open(web::Session* session) {
+  session->endTyping();
   return handOut(session->openGoals().json());
 }
 
 PLAVET_EXPORT const char* plavet_goals_view(web::Session* session) {
-  return goalsAfter(session, [](web::GoalsView&) { return true; });
+  web::GoalsView* goals = session->goals();
+  return goals ? handOut(goals->json()) : nullptr;
 }
 
 PLAVET_EXPORT const char* plavet_goals_tick(web::Session* session, int copy, int row, int ticked) {

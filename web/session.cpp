@@ -3,8 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "sheet/tables.h"
+#include "history/steps.h"
 #include "skills/catalogue.h"
+#include "skills/needs.h"
 #include "store/code.h"
 #include "web/json.h"
 
@@ -12,6 +13,7 @@ namespace web {
 namespace {
 
 using skills::Value;
+constexpr int kNoMerge = history::History::kNoMerge;
 
 constexpr std::array<std::string_view, sheet::kBoxCount> kBoxNames = {
     "txtmf", "txtme", "txtmw", "txtma", "txtms", "txtpf", "txtpe",  "txtpw",  "txtpa",
@@ -75,69 +77,116 @@ void Session::show(std::string_view text, std::string_view title) {
 }
 
 template <class Action>
-std::string Session::outcome(Action&& action) {
+std::string Session::outcome(std::string_view step, int mergeKey, Action&& action) {
   messages_.clear();
+  const sheet::State before = planner_.state();
   action();
+  history_.record(std::string(step), before, planner_.state(), mergeKey);
+  return answer();
+}
+
+std::string Session::answer() {
   if (goals_) goals_->follow();
-  return "{\"messages\":[" + messages_ + "],\"state\":" + stateOf(planner_) + "}";
+  return written(messages_);
+}
+
+std::string Session::view() const {
+  return written("");
+}
+
+std::string Session::written(std::string_view messages) const {
+  std::string out = "{\"messages\":[" + std::string(messages) + "],\"state\":" + stateOf(planner_);
+  json::text(out, "undo", history_.undoName());
+  json::text(out, "redo", history_.redoName());
+  return out + "}";
 }
 
 std::string Session::state() const {
   return stateOf(planner_);
 }
 
-std::string Session::choices() {
-  std::array<std::string_view, sheet::kRaceBonuses.size()> races{};
-  for (std::size_t r = 0; r < races.size(); ++r) races[r] = sheet::kRaceBonuses[r].race;
-  std::string out = "{";
-  json::texts(out, kComboNames[0], races);
-  json::texts(out, kComboNames[1], skills::kClassNames);
-  json::texts(out, kComboNames[2], skills::kClassNames);
-  return out + "}";
-}
-
 std::string Session::click(std::string_view button) {
-  if (button == "cmdstrt") return outcome([&] { planner_.startReset(); });
-  if (button == "cmdmulti") return outcome([&] { planner_.multiClass(); });
-  if (button == "cmdshsk") return outcome([&] { planner_.showSkills(); });
+  using namespace history::steps;
+  if (button == "cmdstrt")
+    return outcome(startReset(planner_.state()), kNoMerge, [&] { planner_.startReset(); });
+  if (button == "cmdmulti") return outcome(kMultiClass, kNoMerge, [&] { planner_.multiClass(); });
+  if (button == "cmdshsk") return outcome(kShowSkills, kNoMerge, [&] { planner_.showSkills(); });
+  if (button == "cmdhelp") return outcome("Help", kNoMerge, [] {});  // the page opens the help
   return {};
 }
 
 std::string Session::mouseDown(std::string_view arrow, int buttonCode) {
   const auto found = arrowNamed(arrow);
   if (!found) return {};
-  return outcome([&] {
-    planner_.pressArrow(found->first, found->second, static_cast<std::int16_t>(buttonCode));
-  });
+  const auto code = static_cast<std::int16_t>(buttonCode);
+  const Value value = found->first;
+  const sheet::Direction direction = found->second;
+  return outcome(history::steps::arrow(value, direction, code), kNoMerge,
+                 [&] { planner_.pressArrow(value, direction, code); });
 }
 
 std::string Session::check(std::string_view box, bool checked) {
   if (const auto spell = find(kSpellNames, box))
-    return outcome([&] { planner_.toggleSpell(sheet::Spell(*spell), checked); });
+    return outcome(history::steps::spell(sheet::Spell(*spell), checked), kNoMerge,
+                   [&] { planner_.toggleSpell(sheet::Spell(*spell), checked); });
   if (const auto bonus = find(kBonusNames, box))
-    return outcome([&] { planner_.toggleBonus(sheet::Bonus(*bonus), checked); });
+    return outcome(history::steps::bonus(sheet::Bonus(*bonus), checked), kNoMerge,
+                   [&] { planner_.toggleBonus(sheet::Bonus(*bonus), checked); });
   return {};
 }
 
 std::string Session::type(std::string_view combo, std::string_view text) {
   const auto selection = find(kComboNames, combo);
   if (!selection) return {};
-  return outcome([&] { planner_.setSelectionText(sheet::Selection(*selection), text); });
+  const auto s = sheet::Selection(*selection);
+  return outcome(history::steps::selection(s), history::steps::selectionKey(s),
+                 [&] { planner_.setSelectionText(s, text); });
+}
+
+// Another plavet in place of this one: Skill Goals reads its clan-town boxes
+// again.
+void Session::putInPlace(const sheet::State& state) {
+  planner_.restore(state);
+  if (goals_) goals_->replaced();
+}
+
+std::string Session::undo() {
+  messages_.clear();
+  if (history_.canUndo()) putInPlace(history_.undo());
+  return answer();
+}
+
+std::string Session::redo() {
+  messages_.clear();
+  if (history_.canRedo()) putInPlace(history_.redo());
+  return answer();
+}
+
+std::string Session::endTyping() {
+  messages_.clear();
+  history_.endTyping();
+  return answer();
 }
 
 std::string Session::code() const {
   return store::encodeCode(planner_.state());
 }
 
-std::string Session::openCode(std::string_view code) {
-  return outcome([&] {
-    store::Loaded loaded = store::decodeCode(code);
-    if (loaded.state) {
-      planner_.restore(*loaded.state);
-      if (goals_) goals_->replaced();
-    } else
-      show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
-  });
+std::string Session::openCode(std::string_view code, bool startsHistory) {
+  messages_.clear();
+  const sheet::State before = planner_.state();
+  // A link's fragment, or whatever text holds a code.
+  store::Loaded loaded = store::decodeCodeIn(code);
+  if (loaded.state) {
+    planner_.restore(*loaded.state);
+    if (goals_) goals_->replaced();
+  } else
+    show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
+  if (startsHistory)
+    history_.clear();
+  else
+    history_.record(std::string(history::steps::kPasteCode), before, planner_.state());
+  return answer();
 }
 
 GoalsView& Session::openGoals() {
@@ -149,10 +198,32 @@ GoalsView& Session::openGoals() {
 std::string Session::applyPlan() {
   std::optional<sheet::State> played = goals_ ? goals_->played() : std::nullopt;
   if (!played) return {};
-  return outcome([&] {
+  return outcome(history::steps::kApplyPlan, kNoMerge, [&] {
     planner_.restore(*played);
     goals_->replaced();
   });
+}
+
+std::string Session::skillTips() const {
+  std::string out = "{";
+  for (const auto copy : {skills::Copy::FirstClass, skills::Copy::SecondClass}) {
+    const bool first = copy == skills::Copy::FirstClass;
+    const std::string_view className = planner_.selectionText(
+        first ? sheet::Selection::FirstClass : sheet::Selection::SecondClass);
+    json::key(out, first ? "fclstskill" : "sclstskill");
+    out += '[';
+    for (std::string_view item :
+         (first ? planner_.firstClassSkills() : planner_.secondClassSkills()).items()) {
+      json::item(out);
+      const skills::SkillRow* row = skills::findRow(className, copy, item);
+      const std::string needs = row ? skills::needsText(*row) : std::string();
+      json::quoted(out, !row            ? ""
+                        : needs.empty() ? "Needs nothing: always listed"
+                                        : "Needs " + needs);
+    }
+    out += ']';
+  }
+  return out + "}";
 }
 
 }  // namespace web

@@ -1,12 +1,13 @@
 // One plavet as the page sees it: the planner behind the page's controls,
-// addressed by the controls' names, and what each user event makes the page
-// show, written as JSON for the page's script.
+// addressed by the controls' names, its undo history, and what each user
+// event makes the page show, written as JSON for the page's script.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "history/history.h"
 #include "sheet/planner.h"
 #include "web/goalsview.h"
 
@@ -20,14 +21,32 @@ class Session final : public sheet::MessageSink {
   Session& operator=(const Session&) = delete;
 
   // One user event each, on the control of that name. Each returns what the
-  // page shows, as {"messages":[{"text","title","state"}...],"state":{...}}:
-  // the messages in the order the rules showed them, each with the state it
-  // was shown over, then the state after the event. A name that is no
-  // control of that kind returns an empty text and changes nothing.
-  std::string click(std::string_view button);                       // cmdstrt, cmdmulti, cmdshsk
+  // page shows, as {"messages":[{"text","title","state"}...],"state":{...},
+  // "undo":"Raise M Fire by 10","redo":""}: the messages in the order the
+  // rules showed them, each with the state it was shown over, then the state
+  // after the event, then the names of the steps Undo and Redo would take
+  // (empty: none). A name that is no control of that kind returns an empty
+  // text and changes nothing.
+  //
+  // Each event is a step of the undo history, named as the desktop names it
+  // (history/steps.h), unless it changed nothing; typing on in one selection
+  // box is one step, and any other event ends the typing.
+  std::string click(std::string_view button);  // cmdstrt, cmdmulti, cmdshsk, cmdhelp
   std::string mouseDown(std::string_view arrow, int buttonCode);    // cmdmfu ... cmdpsd
   std::string check(std::string_view box, bool checked);            // chkBless ... chkMBonus2
   std::string type(std::string_view combo, std::string_view text);  // cmbrace, cmbfc, cmbsc
+
+  // Undo and Redo put the plavet before the last step, or after the next,
+  // back in place: no rule runs and no message shows. With nothing to undo
+  // or redo nothing happens.
+  std::string undo();
+  std::string redo();
+  // The user used a control or command of the page that changes no plavet
+  // (Copy link, the panels): typing in a selection box ends.
+  std::string endTyping();
+
+  // What the page shows now, as an event answers but without messages.
+  std::string view() const;
 
   // The state now: {"txtmf":"15",...,"cmbrace":"Dwarf",...,"chkBless":false,
   // ...,"fclstskill":[...],"sclstskill":[...],"locked":...,"started":...,
@@ -35,31 +54,43 @@ class Session final : public sheet::MessageSink {
   std::string state() const;
 
   const sheet::Planner& planner() const { return planner_; }
+  const history::History& history() const { return history_; }
 
   // The plavet as a code, for a link.
   std::string code() const;
-  // A link's code opened: the plavet it holds, with its lists as "Show
-  // Current Skills" leaves them, or a message saying why it can't be used
-  // and the plavet as it was.
-  std::string openCode(std::string_view code);
+  // A link's code opened in the page, as a pasted plavet code: the plavet it
+  // holds, with its lists as "Show Current Skills" leaves them, or a message
+  // saying why it can't be used and the plavet as it was. The link the page
+  // opens with starts the history afresh instead (`startsHistory`), as a
+  // file opened at start does on the desktop.
+  std::string openCode(std::string_view code, bool startsHistory = false);
 
   // The Skill Goals view: built when the page first opens it, and from then
   // on following every event. None before.
   GoalsView& openGoals();
   GoalsView* goals() { return goals_.get(); }
-  // "Apply Plan": the view's plan played into the plavet, without a message.
-  // Empty, and nothing changes, without a plan.
+  // "Apply Plan": the view's plan played into the plavet, without a message,
+  // as one step. Empty, and nothing changes, without a plan.
   std::string applyPlan();
 
-  // What each combo box offers: {"cmbrace":[...],"cmbfc":[...],"cmbsc":[...]}.
-  static std::string choices();
+  // What each skill of the lists needs, as the desktop's lists tell on
+  // hover: {"fclstskill":["Needs MFire 55","Needs nothing: always listed",
+  // ...],"sclstskill":[...]}, item for item; empty for an item that is no
+  // skill of the class its box names now.
+  std::string skillTips() const;
 
  private:
   void show(std::string_view text, std::string_view title) override;
+  void putInPlace(const sheet::State& state);
+  // `action` as one user event: a step called `step` unless it changes
+  // nothing; `mergeKey` as for History::record.
   template <class Action>
-  std::string outcome(Action&& action);
+  std::string outcome(std::string_view step, int mergeKey, Action&& action);
+  std::string answer();  // what the page shows after an event: the view caught up
+  std::string written(std::string_view messages) const;
 
   sheet::Planner planner_{*this};
+  history::History history_;
   std::string messages_;  // the JSON of the messages shown so far during an event
   std::unique_ptr<GoalsView> goals_;
 };

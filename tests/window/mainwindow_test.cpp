@@ -118,13 +118,13 @@ class MainWindowTest : public QObject {
 
   // The planner's keyboard order is the same inside the main window.
   void theTabOrderIsThePlannersOwn() {
-    const std::vector<QString>& order = layout::tabOrder();
+    const std::vector<std::string>& order = layout::tabOrder();
     for (size_t i = 1; i <= order.size(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QWidget* focus = QApplication::focusWidget();
       if (focus && qobject_cast<QComboBox*>(focus->parentWidget())) focus = focus->parentWidget();
       QVERIFY(focus);
-      QCOMPARE(focus->objectName(), order[i % order.size()]);
+      QCOMPARE(focus->objectName(), layout::qt(order[i % order.size()]));
     }
   }
 

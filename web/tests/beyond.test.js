@@ -5,11 +5,12 @@
 
 const assert = require("node:assert/strict");
 const { test, before, after } = require("node:test");
-const { loadCore, planNatively, launchBrowser, openPage, pageUrl, Driver } = require("./support");
+const { loadCore, planNatively, launchBrowser, openPage, pageUrl, serveSite, Driver } = require("./support");
 
 let browser, core;
 before(async () => {
-  [browser, core] = await Promise.all([launchBrowser(), loadCore()]);
+  browser = await launchBrowser(); // first, so that after() closes it whatever fails next
+  core = await loadCore();
 });
 after(() => browser?.close());
 
@@ -69,6 +70,9 @@ test("Copy link, and the link opened in a fresh page shows the same plavet", asy
   const taken = await copyLink(d.page, true);
   assert.deepEqual([taken.copied, taken.link], [refused.link, refused.link]);
   assert.match(taken.note, /on the clipboard/);
+  // A page from disk makes links to a file of this computer, and says so.
+  for (const { note } of [refused, taken])
+    assert.match(note, /opens only on this computer\. To share a plavet, put the page's folder on a web host/);
 
   const opened = new Driver(await freshPage(refused.link), core);
   const { messages, state } = await opened.expect(opened.mirror.openCode(code));
@@ -76,6 +80,18 @@ test("Copy link, and the link opened in a fresh page shows the same plavet", asy
   assert.deepEqual(state, before);
   assert.ok(state.fclstskill.length > 0 && state.sclstskill.length > 0);
   await opened.page.context().close();
+});
+
+test("Copy link on a page from a web host: whoever opens the link sees the plavet", async () => {
+  const server = await serveSite();
+  try {
+    const page = await openPage(browser, server.url);
+    const { note, link } = await copyLink(page, true);
+    assert.equal(note, "The link is on the clipboard: whoever opens it sees this plavet.");
+    assert.ok(link.startsWith(server.url + "#plavet1-"), link);
+  } finally {
+    await server.close();
+  }
 });
 
 test("a link whose code can't be used says why, and the page is as at load", async () => {

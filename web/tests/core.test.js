@@ -1,7 +1,8 @@
 // The WebAssembly core against the native one: the core tests' random runs
-// of user events (each ending with the plavet's code opened as a link, and
-// opened damaged), runs with the Skill Goals view open, and the numbers the
-// core writes and reads, must give the same answers byte for byte.
+// of user events with Undo and Redo among them (each ending with the
+// plavet's code opened as a link, and opened damaged), runs with the Skill
+// Goals view open, and the numbers the core writes and reads, must give the
+// same answers byte for byte.
 "use strict";
 
 const assert = require("node:assert/strict");
@@ -27,8 +28,8 @@ async function* lines(stream) {
 }
 
 // "click cmdstrt", "mousedown cmdmfu 2", "check chkBless 1", "type cmbrace 4477...",
-// "open_code 706c...", "goals_tick 0 3 1", "goals_race 456c66": the answer's bytes, none where the
-// core gives none.
+// "undo", "open_code 706c...", "goals_tick 0 3 1", "goals_race 456c66": the
+// answer's bytes, none where the core gives none.
 function replay(plavet, event) {
   const [what, name, argument] = event.split(" ");
   const numbers = event.split(" ").slice(1).map(Number);
@@ -38,8 +39,9 @@ function replay(plavet, event) {
       case "mousedown": return plavet.send("mouse_down", name, Number(argument));
       case "check": return plavet.send("check", name, Number(argument));
       case "type": return plavet.send("type", name, Buffer.from(argument ?? "", "hex"));
-      case "open_code": return plavet.send("open_code", Buffer.from(name ?? "", "hex"));
-      case "goals_race": return plavet.send("goals_race", Buffer.from(name ?? "", "hex"));
+      case "open_code":
+      case "start_with_code":
+      case "goals_race": return plavet.send(what, Buffer.from(name ?? "", "hex"));
       default: return plavet.send(what, ...numbers);
     }
   } catch {

@@ -16,7 +16,7 @@ const SPELLS = ["chkBless", "chkShield", "chkEndure"];
 let core, races, classes;
 before(async () => {
   core = await loadCore();
-  ({ cmbrace: races, cmbfc: classes } = core.choices());
+  ({ cmbrace: races, cmbfc: classes } = core.layout().items);
 });
 
 // Choices from a fixed start (mulberry32), so that a failing problem plays again.

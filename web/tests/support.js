@@ -5,6 +5,8 @@
 
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
+const fs = require("node:fs");
+const http = require("node:http");
 const path = require("node:path");
 
 const root = path.resolve(__dirname, "../..");
@@ -31,21 +33,46 @@ function planNatively(problem) {
   return JSON.parse(execFileSync(program, args, { encoding: "utf8" }));
 }
 
-// The window's own control table, as the Qt window is built from it.
+// What the Qt window shows, read from its widgets (web/tests/layout_dump.cpp).
 const windowLayout = () => JSON.parse(execFileSync(tool("web_layout"), { encoding: "utf8" }));
 
 // Headless Chromium from Debian, on a machine without network or display;
-// Playwright gives each launch a fresh profile folder.
-async function launchBrowser() {
+// Playwright gives each launch a fresh profile folder, whose contexts are
+// private windows. With a profile folder of its own, `profile`, the browser
+// is one ordinary (not private) context, as a page is installed from.
+async function launchBrowser(profile) {
   const { chromium } = require("playwright-core");
-  return chromium.launch({
+  const options = {
     executablePath: process.env.PLAVET_CHROMIUM || "/usr/bin/chromium",
     args: ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
       "--disable-component-update", "--disable-sync"],
-  });
+  };
+  return profile ? chromium.launchPersistentContext(profile, options) : chromium.launch(options);
 }
 
 const pageUrl = () => "file://" + path.join(site, "index.html");
+
+// The page's folder (or a copy) on a static web host of its own (node's
+// http, on a free port of this machine): {url, close()}. Closed, it answers
+// nothing, as a host out of reach.
+async function serveSite(folder = site) {
+  const types = { ".html": "text/html", ".css": "text/css", ".js": "text/javascript",
+    ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml", ".png": "image/png" };
+  const server = http.createServer((request, response) => {
+    const file = path.join(folder, path.basename(new URL(request.url, "http://x").pathname) || "index.html");
+    if (!fs.existsSync(file)) return response.writeHead(404).end();
+    response.writeHead(200, { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, "127.0.0.1", resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => new Promise((resolve) => {
+      server.close(resolve);
+      server.closeAllConnections();
+    }),
+  };
+}
 
 // Opens the page afresh, in a tab kept for the purpose: a new tab costs a
 // new renderer process, far more than the page itself. `browser` may be a
@@ -55,7 +82,9 @@ async function openPage(browser, url = pageUrl()) {
   let page = tabs.get(browser);
   if (!page || page.isClosed()) {
     page = await browser.newPage();
-    page.setDefaultTimeout(5000);
+    // A guard against a page that never answers, not a measure of speed: a
+    // loaded machine may take many seconds for what an idle one does at once.
+    page.setDefaultTimeout(120000);
     page.on("pageerror", (error) => page.errors.push(error));
     tabs.set(browser, page);
   }
@@ -159,5 +188,5 @@ class Driver {
 }
 
 module.exports = {
-  site, tool, loadCore, planNatively, windowLayout, launchBrowser, openPage, pageUrl, Driver,
+  site, tool, loadCore, planNatively, windowLayout, launchBrowser, openPage, pageUrl, serveSite, Driver,
 };

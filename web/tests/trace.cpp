@@ -3,22 +3,43 @@
 // and what the core answered. The differential test plays the same lines
 // through the WebAssembly build and wants the same answers, byte for byte.
 //
-//   web_trace runs COUNT [START]   runs made from start values START, START+1, ...
-//   web_trace goals COUNT [START]  runs with the Skill Goals view open, goal
-//                                  events among the user's
-//   web_trace numbers              the core's numbers written and read
+//   web_trace runs COUNT [START]     runs made from start values START, START+1, ...,
+//                                    with Undo, Redo and the end of typing among
+//                                    the user's events
+//   web_trace goals COUNT [START]    runs with the Skill Goals view open, goal
+//                                    events among the user's
+//   web_trace history COUNT [START]  runs of the page's own mouse and keys, for
+//                                    the browser to play (see below)
+//   web_trace numbers                the core's numbers written and read
 //
 // Runs: per run a line "run START", then per event one line for the event
 //   click NAME | mousedown NAME CODE | check NAME 0|1 | type NAME HEXBYTES
-//   code | open_code HEXBYTES
+//   undo | redo | end_typing | skill_tips
+//   code | open_code HEXBYTES | start_with_code HEXBYTES
 //   goals_open | goals_view | goals_tick COPY ROW 0|1 | goals_bonuses MAGIC PHYSICAL
 //   goals_clear | goals_move COPY ROW DELTA | goals_race HEXBYTES | apply_plan
 // and one line with the answer (JSON, or the code), empty for none. Each run
 // of `runs` ends with the plavet's code, opened as a link, and opened
-// damaged.
+// damaged, and the page opened with it.
+//
+// History runs: per run "run START", then per action of the page's user one
+// line, and one line with what the page shows after it (an answer, as the
+// session writes it):
+//   type NAME replace TEXT   click the box, select all (Ctrl+A), type TEXT
+//   type NAME append TEXT    click the box, End, type TEXT
+//   type NAME erase COUNT    click the box, End, Backspace COUNT times
+//   click NAME | mousedown NAME CODE | check NAME   the mouse on that control
+//   undo key | undo button | redo key-shift | redo key-y | redo button
+//                            Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y away from the boxes,
+//                            or the bar's Undo and Redo
+//   help                     Help, then the help panel's close button
+//   copy | goals | apply     Copy link, Skill Goals, Apply Plan
+// Typing reaches the session keystroke by keystroke, and only as a change of
+// the box's text, as the page sends it.
 // Numbers: per number "BITS TEXT READ", the number's bits in hex, its text
 // and the bits of what the text reads back as; per text of number_cases
 // "text HEXBYTES READ".
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
@@ -26,6 +47,7 @@
 #include <string>
 
 #include "events.h"
+#include "layout/window.h"
 #include "number_cases.h"
 #include "sheet/tables.h"
 #include "skills/catalogue.h"
@@ -218,10 +240,209 @@ void eachRun(long count, std::uint64_t start, Play&& play) {
   }
 }
 
+// Undo and Redo, or a control that ends typing, now and then.
+void historyEvent(web::Session* session, RandomChoices& choices) {
+  switch (choices.below(4)) {
+    case 0:
+    case 1:
+      say("undo", plavet_undo(session));
+      break;
+    case 2:
+      say("redo", plavet_redo(session));
+      break;
+    default:
+      say("end_typing", plavet_end_typing(session));
+  }
+}
+
 void runs(long count, std::uint64_t start) {
   eachRun(count, start, [](web::Session* session, RandomChoices& choices) {
-    for (const Event& event : makeRun(choices)) play(session, event);
+    for (const Event& event : makeRun(choices)) {
+      play(session, event);
+      if (choices.below(6) == 0) historyEvent(session, choices);
+    }
+    say("skill_tips", plavet_skill_tips(session));
     link(session, choices);
+    const std::string code = plavet_code(session);
+    say("start_with_code " + hex(code), plavet_start_with_code(session, code.data(), code.size()));
+  });
+}
+
+// ---- The page's own mouse and keys ---------------------------------------------
+
+// Plays what the page's user does in one history run: each action through
+// the session as the page sends it, and what the page then shows.
+class PageUser {
+ public:
+  PageUser(web::Session& session, RandomChoices& choices) : session_(session), choices_(choices) {}
+
+  // A plavet started as a player starts one: three names typed, then Start.
+  void start() {
+    for (int box = 0; box < 3; ++box) {
+      const auto names = layout::items(kCombos[box]);
+      answer_ = session_.view();
+      typeOver(sheet::Selection(box), std::string(names[choices_.below(unsigned(names.size()))]));
+    }
+    click("cmdstrt");
+  }
+
+  void act() {
+    answer_ = session_.view();  // what the page shows if nothing reaches the core
+    // Each action with how often it comes.
+    using Action = void (PageUser::*)();
+    static constexpr std::pair<unsigned, Action> kActions[] = {
+        {2, &PageUser::typeReplacing}, {1, &PageUser::typeAppending},   {1, &PageUser::erase},
+        {1, &PageUser::startReset},    {1, &PageUser::multiClass},      {1, &PageUser::showSkills},
+        {7, &PageUser::pressArrow},    {2, &PageUser::check},           {3, &PageUser::undo},
+        {2, &PageUser::redo},          {2, &PageUser::beyondTheWindow},
+    };
+    unsigned roll = choices_.below(23);
+    for (const auto& [often, action] : kActions) {
+      if (roll < often) return (this->*action)();
+      roll -= often;
+    }
+  }
+
+ private:
+  static constexpr std::array<const char*, 3> kCombos = {"cmbrace", "cmbfc", "cmbsc"};
+
+  // Each keystroke leaves `text` in the box: the page sends it if it changed.
+  void keystroke(sheet::Selection selection, const std::string& text) {
+    if (session_.planner().selectionText(selection) != text)
+      answer_ = session_.type(kCombos[static_cast<int>(selection)], text);
+  }
+
+  sheet::Selection someBox() { return static_cast<sheet::Selection>(choices_.below(3)); }
+  bool locked() const { return session_.planner().selectionsLocked(); }
+
+  // Mostly a name of the box's own list, so that runs get started.
+  std::string someText(sheet::Selection box) {
+    const auto names =
+        layout::items(kCombos[choices_.below(4) != 0 ? int(box) : choices_.below(3)]);
+    if (choices_.below(5) != 0) return std::string(names[choices_.below(unsigned(names.size()))]);
+    std::string junk;
+    for (unsigned n = 1 + choices_.below(5); n > 0; --n) junk += char('a' + choices_.below(26));
+    return junk;
+  }
+
+  // Select all, then type: the first key replaces the box's text.
+  void typeOver(sheet::Selection box, const std::string& text) {
+    if (!locked())
+      for (std::size_t n = 1; n <= text.size(); ++n) keystroke(box, text.substr(0, n));
+    write(std::string("type ") + kCombos[static_cast<int>(box)] + " replace " + text);
+  }
+
+  void typeReplacing() {
+    const sheet::Selection box = someBox();
+    typeOver(box, someText(box));
+  }
+
+  void typeAppending() {
+    const sheet::Selection box = someBox();
+    std::string text;
+    for (unsigned n = 1 + choices_.below(3); n > 0; --n) text += char('a' + choices_.below(26));
+    if (!locked()) {
+      const std::string was = session_.planner().selectionText(box);
+      for (std::size_t n = 1; n <= text.size(); ++n) keystroke(box, was + text.substr(0, n));
+    }
+    write(std::string("type ") + kCombos[static_cast<int>(box)] + " append " + text);
+  }
+
+  void erase() {
+    const sheet::Selection box = someBox();
+    const unsigned count = 1 + choices_.below(3);
+    if (!locked()) {
+      for (unsigned n = 0; n < count; ++n) {
+        std::string text = session_.planner().selectionText(box);
+        if (!text.empty()) text.pop_back();
+        keystroke(box, text);
+      }
+    }
+    write(std::string("type ") + kCombos[static_cast<int>(box)] + " erase " +
+          std::to_string(count));
+  }
+
+  void click(const char* button) {
+    answer_ = session_.click(button);
+    write(std::string("click ") + button);
+  }
+  void startReset() { click("cmdstrt"); }
+  void multiClass() { click("cmdmulti"); }
+  void showSkills() { click("cmdshsk"); }
+
+  void pressArrow() {
+    constexpr std::string_view kElements = "fewas";
+    const unsigned which = choices_.below(20);
+    const std::string name = std::string("cmd") + (which & 1 ? 'p' : 'm') + kElements[which / 4] +
+                             (which & 2 ? 'd' : 'u');
+    const unsigned roll = choices_.below(20);
+    const int code = roll < 12 ? 1 : roll < 19 ? 2 : 4;  // left, right, now and then middle
+    answer_ = session_.mouseDown(name, code);
+    write("mousedown " + name + " " + std::to_string(code));
+  }
+
+  void check() {
+    constexpr std::array<const char*, 7> kBoxes = {"chkBless",   "chkShield",  "chkEndure",
+                                                   "chkPBonus1", "chkPBonus2", "chkMBonus1",
+                                                   "chkMBonus2"};
+    const unsigned which = choices_.below(7);
+    const sheet::Planner& planner = session_.planner();
+    const bool checked = which < 3 ? planner.isChecked(sheet::Spell(which))
+                                   : planner.isChecked(sheet::Bonus(which - 3));
+    answer_ = session_.check(kBoxes[which], !checked);  // a click toggles the box
+    write(std::string("check ") + kBoxes[which]);
+  }
+
+  // Keys away from the boxes, or the bar's button where it is enabled.
+  void undo() {
+    const bool button = choices_.below(2) == 0 && session_.history().canUndo();
+    answer_ = session_.undo();
+    write(button ? "undo button" : "undo key");
+  }
+
+  void redo() {
+    const unsigned how = choices_.below(3);
+    const bool button = how == 0 && session_.history().canRedo();
+    answer_ = session_.redo();
+    write(button ? "redo button" : how == 1 ? "redo key-y" : "redo key-shift");
+  }
+
+  void beyondTheWindow() {
+    switch (choices_.below(4)) {
+      case 0:
+        session_.click("cmdhelp");
+        answer_ = session_.endTyping();  // the help panel's close button
+        return write("help");
+      case 1:
+        answer_ = session_.endTyping();
+        return write("copy");
+      case 2:
+        if (!panelOpen_) session_.openGoals();
+        answer_ = session_.endTyping();
+        panelOpen_ = !panelOpen_;
+        return write("goals");
+      default:
+        if (!panelOpen_ || !session_.goals()->played()) return act();
+        answer_ = session_.applyPlan();
+        return write("apply");
+    }
+  }
+
+  void write(const std::string& action) {
+    std::printf("%s\n%s\n", action.c_str(), answer_.c_str());
+  }
+
+  web::Session& session_;
+  RandomChoices& choices_;
+  std::string answer_;  // what the page shows after the action
+  bool panelOpen_ = false;
+};
+
+void historyRuns(long count, std::uint64_t start) {
+  eachRun(count, start, [](web::Session* session, RandomChoices& choices) {
+    PageUser user(*session, choices);
+    if (choices.below(4) != 0) user.start();
+    for (int n = 0; n < 40; ++n) user.act();
   });
 }
 
@@ -256,10 +477,12 @@ int main(int argc, char** argv) {
     runs(std::strtol(argv[2], nullptr, 0), start);
   } else if (what == "goals" && argc > 2) {
     goalRuns(std::strtol(argv[2], nullptr, 0), start);
+  } else if (what == "history" && argc > 2) {
+    historyRuns(std::strtol(argv[2], nullptr, 0), start);
   } else if (what == "numbers") {
     numbers();
   } else {
-    std::fprintf(stderr, "usage: %s runs|goals COUNT [START] | numbers\n", argv[0]);
+    std::fprintf(stderr, "usage: %s runs|goals|history COUNT [START] | numbers\n", argv[0]);
     return 2;
   }
 }
