@@ -233,10 +233,7 @@ QString Plavet::skillTip(const QListWidget* list, const QString& skill) const {
   const skills::SkillRow* row = skills::findRow(
       planner_.selectionText(first ? sheet::Selection::FirstClass : sheet::Selection::SecondClass),
       first ? skills::Copy::FirstClass : skills::Copy::SecondClass, skill.toStdString());
-  if (!row) return QString();
-  const std::string needs = skills::needsText(*row);
-  return needs.empty() ? tr("Needs nothing: always listed")
-                       : tr("Needs %1").arg(QString::fromStdString(needs));
+  return row ? fromUtf8(skills::needsTip(*row)) : QString();
 }
 
 bool Plavet::eventFilter(QObject* watched, QEvent* event) {

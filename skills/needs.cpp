@@ -22,6 +22,11 @@ std::string needsText(const SkillRow& row) {
   return text;
 }
 
+std::string needsTip(const SkillRow& row) {
+  const std::string needs = needsText(row);
+  return needs.empty() ? "Needs nothing: always listed" : "Needs " + needs;
+}
+
 const SkillRow* findRow(std::string_view className, Copy copy, std::string_view text) {
   for (const SkillRow& row : rowsOf(className, copy))
     if (row.text == text) return &row;

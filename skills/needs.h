@@ -16,6 +16,10 @@ std::string_view valueWord(Value value);
 // "MFire 55 and MSpirit 40"; empty for a skill that needs nothing.
 std::string needsText(const SkillRow& row);
 
+// What a listed skill needs, as its tooltip says it: "Needs MFire 55 and
+// MSpirit 40", "Needs nothing: always listed".
+std::string needsTip(const SkillRow& row);
+
 // The row of `className` in `copy` whose text is `text`, or nullptr.
 const SkillRow* findRow(std::string_view className, Copy copy, std::string_view text);
 

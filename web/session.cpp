@@ -216,10 +216,7 @@ std::string Session::skillTips() const {
          (first ? planner_.firstClassSkills() : planner_.secondClassSkills()).items()) {
       json::item(out);
       const skills::SkillRow* row = skills::findRow(className, copy, item);
-      const std::string needs = row ? skills::needsText(*row) : std::string();
-      json::quoted(out, !row            ? ""
-                        : needs.empty() ? "Needs nothing: always listed"
-                                        : "Needs " + needs);
+      json::quoted(out, row ? skills::needsTip(*row) : std::string());
     }
     out += ']';
   }
