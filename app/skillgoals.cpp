@@ -356,7 +356,10 @@ void SkillGoals::showRows() {
 void SkillGoals::showOrder() {
   const goals::Problem& p = planning_.problem();
   const QSignalBlocker quiet(order_);
-  const int current = order_->currentRow();
+  // The goal chosen stays chosen wherever it now stands.
+  std::optional<goals::Goal> chosen;
+  if (const QListWidgetItem* item = order_->currentItem())
+    chosen = goals::Goal{skills::Copy(item->data(kCopyRole).toInt()), item->data(kRowRole).toInt()};
   order_->clear();
   for (std::size_t i = 0; i < p.goals.size(); ++i) {
     const goals::Goal& goal = p.goals[i];
@@ -377,7 +380,8 @@ void SkillGoals::showOrder() {
       item->setForeground(kUnmet);
     }
   }
-  order_->setCurrentRow(std::min(current, order_->count() - 1));
+  const auto at = chosen ? planning_.orderOf(*chosen) : std::nullopt;
+  order_->setCurrentRow(at ? *at : -1);
   moveUp_->setEnabled(order_->currentRow() > 0);
   moveDown_->setEnabled(order_->currentRow() >= 0 && order_->currentRow() + 1 < order_->count());
 }
@@ -430,9 +434,7 @@ void SkillGoals::moveGoal(int delta) {
   const goals::Goal goal{skills::Copy(item->data(kCopyRole).toInt()), item->data(kRowRole).toInt()};
   if (!planning_.move(goal, delta)) return;
   showRows();
-  showPlan();
-  // The moved goal stays chosen, so that it can be moved on.
-  if (const auto at = planning_.orderOf(goal)) order_->setCurrentRow(*at);
+  showPlan();  // the moved goal stays chosen, so that it can be moved on
 }
 
 void SkillGoals::raceChosen(QTreeWidgetItem* item) {

@@ -64,6 +64,27 @@ class SkillGoalsTest : public QObject {
     row(list, skill)->setCheckState(0, Qt::Checked);
   }
   const sheet::State& state() { return main_->plavet()->planner().state(); }
+  // Whether every row shows what the planning says of it now: the words of
+  // its needs, and its place as a goal or what it would cost.
+  QString rowsDisagree() {
+    if (!goals_->planning().chosen()) return QString();  // no rows to show
+    for (auto [name, copy] : {std::pair{"firstClassGoals", skills::Copy::FirstClass},
+                              std::pair{"secondClassGoals", skills::Copy::SecondClass}}) {
+      auto* list = inGoals<QTreeWidget>(name);
+      const auto rows = goals_->planning().rows(copy, state());
+      if (list->topLevelItemCount() != int(rows.size())) return "row count";
+      for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const goals::RowView& row = rows[size_t(i)];
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        if (!item->text(1).startsWith(fromUtf8(row.now.words))) return item->text(0);
+        if (!row.order && item->text(2) != fromUtf8(row.fit)) return item->text(0);
+        if (row.order && !item->text(2).startsWith(QString("goal %1").arg(*row.order + 1)))
+          return item->text(0);
+        if ((item->checkState(0) == Qt::Checked) != row.order.has_value()) return item->text(0);
+      }
+    }
+    return QString();
+  }
   static QString fromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
   }
@@ -283,9 +304,12 @@ class SkillGoalsTest : public QObject {
         {[&] { main_->newPlavet(); }, {0, 0}},
         {[&] { main_->openCode(QString::fromStdString(store::encodeCode(boxed_))); }, {2, 1}},
     };
+    tick("firstClassGoals", "Call Lightning (40 MAir)");
     for (const auto& [event, expected] : events) {
       inGoals<QSpinBox>("magicBonus")->setValue(2);  // overruled by what follows
+      QCOMPARE(rowsDisagree(), QString());
       event();
+      QCOMPARE(rowsDisagree(), QString());
       QCOMPARE(counts(), expected);
       QCOMPARE(std::pair(goals_->problem().magicBonus, goals_->problem().physicalBonus), expected);
     }
@@ -321,6 +345,9 @@ class SkillGoalsTest : public QObject {
     QTest::keyClick(order, Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(goals_->problem().goals[goals_->problem().goals.size() - 2], last);
     QCOMPARE(order->currentRow(), order->count() - 2);
+    QCOMPARE(rowsDisagree(), QString());
+    first->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    QCOMPARE(rowsDisagree(), QString());
     for (int i = 0; i < order->count(); ++i) inGoals<QPushButton>("moveGoalUp")->click();
     QCOMPARE(goals_->problem().goals.front(), last);
   }
