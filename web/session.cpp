@@ -231,12 +231,13 @@ std::string Session::replaceWithCode(std::string_view text, std::string_view ref
 
 std::string Session::saveFile() {
   messages_.clear();
-  history_.endTyping();
   const store::FileToSave file = store::plavetFileToSave(planner_.state());
   if (!file.refusal.empty()) {
+    history_.endTyping();
     show("The plavet was not saved in " + fileName_ + ": " + file.refusal, "Save Plavet");
     return answer();
   }
+  history_.markClean();  // as the desktop's Save: the plavet is its file's, typing ends
   std::string out = answer();
   out.pop_back();  // the answer's closing brace: the file follows
   json::key(out, "file");

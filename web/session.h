@@ -76,7 +76,8 @@ class Session final : public sheet::MessageSink {
   // "{\n  \"format\": ..."}: the file's text, named as the .plavet file the
   // plavet was opened from, else "plavet.plavet". A plavet whose file Open
   // would refuse gets no "file" but a message saying why ("Save Plavet").
-  // It records nothing and ends typing, as the desktop's Save.
+  // It records nothing and ends typing, as the desktop's Save (which marks
+  // the history clean: the page shows nothing of that).
   std::string saveFile();
   // Open: the file `name` with these bytes. Its plavet starts the history
   // afresh, as the desktop's Open does; a file that can't be used is refused

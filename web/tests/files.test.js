@@ -172,6 +172,28 @@ test("Paste takes the first code of any text as one step; a text without a usabl
   assert.deepEqual(d.page.errors, []);
 });
 
+// As every command of the desktop's, each ends typing in a box, whether it
+// changed the plavet or not: Undo then takes back the second typing alone.
+test("Save, a refused Open and a refused Paste end typing in a selection box", async () => {
+  const between = {
+    save: (page) => saveFile(page),
+    open: (page) => chooseFile(page, "empty.plavet", Buffer.alloc(0)),
+    paste: async (page) => {
+      await page.fill("#codeText", "no code");
+      await page.click("#paste");
+    },
+  };
+  for (const [what, act] of Object.entries(between)) {
+    const page = await openPage(browser);
+    await page.fill("#cmbrace", "Elf");
+    await act(page);
+    if (what !== "save") await page.click("dialog#message button");
+    await page.fill("#cmbrace", "Human");
+    await page.click("#undo");
+    assert.equal(await page.inputValue("#cmbrace"), "Elf", what);
+  }
+});
+
 test("a selection that names nothing of its list is marked with the core's reason, and only while it does", async () => {
   const d = new Driver(await openPage(browser), core);
   const table = [
