@@ -150,6 +150,10 @@
   let showing = false; // while messages are on screen the page takes no events
   let shown = Promise.resolve(); // the answer being shown, done when it is
   let current = null; // the core's state after its last answer
+  let reading = 0; // files being read, whose answers are still to come
+
+  // Busy while an answer is on its way or being shown.
+  const markBusy = () => windowArea.toggleAttribute("aria-busy", showing || reading > 0);
 
   function showMessage(title, text) {
     messageBox.querySelector(".title").textContent = title;
@@ -164,7 +168,7 @@
   function show(answer) {
     current = answer.state;
     showing = true;
-    windowArea.setAttribute("aria-busy", "true");
+    markBusy();
     shown = (async () => {
       try {
         for (const message of answer.messages) {
@@ -177,7 +181,7 @@
         goalsView.follow();
       } finally {
         showing = false;
-        windowArea.removeAttribute("aria-busy");
+        markBusy();
       }
     })();
     return shown;
@@ -361,6 +365,8 @@
     if (!plavet) return;
     if (file.size > maxFileBytes) return sendWhenFree((p) => p.openLargeFile(file.name, file.size));
     let bytes;
+    reading++;
+    markBusy();
     try {
       bytes = new Uint8Array(await file.arrayBuffer());
     } catch (error) { // gone or changed since it was chosen
@@ -370,6 +376,8 @@
         answer.messages.push({ text, title: "Open Plavet", state: answer.state });
         return answer;
       });
+    } finally {
+      reading--; // the answer is sent at once, or waits for a box while busy
     }
     sendWhenFree((p) => p.openFile(file.name, bytes));
   }
