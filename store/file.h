@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,8 +34,19 @@ std::string writePlavetFile(const sheet::State& state);
 // starts with "{" is read as JSON.
 Loaded readPlavetFile(std::string_view bytes);
 
-// Why a file of so many bytes, over kMaxFileBytes, is refused.
-std::string tooLargeForAPlavet(std::size_t bytes);
+// Why a file of so many bytes, over kMaxFileBytes, is refused. (64 bits:
+// the page, whose size_t has 32, tells a file of gigabytes by its size.)
+std::string tooLargeForAPlavet(std::uint64_t bytes);
+
+// What saving the plavet writes: the file's bytes, read back first as Open
+// would read them. A plavet that could not be opened again gives no bytes
+// and the reason ("The plavet was not saved, since it could not be opened
+// again: ..."), so that no file is ever written that Open would refuse.
+struct FileToSave {
+  std::string bytes;
+  std::string refusal;  // empty when the bytes may be written
+};
+FileToSave plavetFileToSave(const sheet::State& state);
 
 // "" when saved, else why not. Writes through QSaveFile, so a failed save
 // leaves the old file whole; a plavet that could not be opened again is not

@@ -15,7 +15,7 @@ Loaded openPlavetFile(const std::string& utf8Path) {
   if (!file.open(QIODevice::ReadOnly))
     return refused("The file could not be read: " + file.errorString().toStdString() + ".");
   if (file.size() > static_cast<qint64>(kMaxFileBytes))
-    return refused(tooLargeForAPlavet(static_cast<std::size_t>(file.size())));
+    return refused(tooLargeForAPlavet(static_cast<std::uint64_t>(file.size())));
   // At most one byte past the limit, for a file that grows while it is read.
   const QByteArray bytes = file.read(kMaxFileBytes + 1);
   if (file.error() != QFileDevice::NoError)

@@ -327,7 +327,7 @@ Loaded readJson(std::string_view bytes) {
 
 }  // namespace
 
-std::string tooLargeForAPlavet(std::size_t bytes) {
+std::string tooLargeForAPlavet(std::uint64_t bytes) {
   return "The file is too large for a plavet: " + std::to_string(bytes) +
          " bytes, a plavet file has at most " + std::to_string(kMaxFileBytes) + " (1 MiB).";
 }
@@ -347,6 +347,15 @@ Loaded readPlavetFile(std::string_view bytes) {
     return refused(
         "The plavet's texts are too long: written out, the file would be larger than 1 MiB.");
   return loaded;
+}
+
+FileToSave plavetFileToSave(const sheet::State& state) {
+  FileToSave file{writePlavetFile(state), {}};
+  if (const Loaded again = readPlavetFile(file.bytes); !again.state) {
+    file.refusal = "The plavet was not saved, since it could not be opened again: " + again.reason;
+    file.bytes.clear();
+  }
+  return file;
 }
 
 }  // namespace store

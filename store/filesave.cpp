@@ -10,10 +10,9 @@
 namespace store {
 
 std::string savePlavetFile(const std::string& utf8Path, const sheet::State& state) {
-  const std::string bytes = writePlavetFile(state);
-  // Never write a file that Open would refuse.
-  if (const Loaded again = readPlavetFile(bytes); !again.state)
-    return "The plavet was not saved, since it could not be opened again: " + again.reason;
+  const FileToSave toSave = plavetFileToSave(state);
+  if (!toSave.refusal.empty()) return toSave.refusal;
+  const std::string& bytes = toSave.bytes;
   QSaveFile file(QString::fromStdString(utf8Path));
   // Unbuffered, every byte is written (or not) here, where a short write is
   // seen. Buffered, the last bytes would be written by commit(), which in

@@ -7,6 +7,7 @@
 //   // outcome.messages: [{text, title, state}], outcome.state: the state after,
 //   // outcome.undo, outcome.redo: the steps Undo and Redo would take
 //   const link = "#" + plavet.code();
+//   const saved = plavet.saveFile();       // saved.file: {name, text}
 //
 // Every event returns what the page must show: the messages in order, each
 // over the state of its moment, then the state after the event.
@@ -72,6 +73,26 @@ var PlavetCore = (function () {
       return this.parsed(this.send("start_with_code", encoder.encode(code)));
     }
 
+    // Files, read and written by the desktop's own reader and writer:
+    // saveFile() answers with file: {name, text} when the plavet may be
+    // saved (else with a message saying why); openFile(name, bytes) opens a
+    // file's bytes (a Uint8Array) and starts the history afresh;
+    // openLargeFile(name, size) refuses a file over core.maxFileBytes
+    // without its bytes.
+    saveFile() {
+      return this.parsed(this.send("save_file"));
+    }
+    openFile(name, bytes) {
+      return this.parsed(this.send("open_file", name, bytes));
+    }
+    openLargeFile(name, size) {
+      return this.parsed(this.send("open_large_file", name, size));
+    }
+    // "Paste plavet code": the first code in any text, as one step.
+    pasteCode(text) {
+      return this.parsed(this.send("paste_code", encoder.encode(text)));
+    }
+
     // The Skill Goals view: each call answers with the view as it then
     // stands (see web/goalsview.h); `copy` is 0 for the first class, 1 for
     // the second. applyPlan() is an event.
@@ -106,24 +127,35 @@ var PlavetCore = (function () {
     // plavet_mouse_down, ...), then its arguments after the session: texts
     // (a control's name), bytes (a text's UTF-8, passed with its length),
     // numbers or flags.
+    // Bytes go through the module's heap, not its stack: a file may take a
+    // megabyte, the stack has 64 KB.
     send(what, ...args) {
+      const module = this.module;
       const types = ["number"];
       const values = [this.session];
-      for (const arg of args) {
-        if (typeof arg === "string") {
-          types.push("string");
-          values.push(arg);
-        } else if (arg instanceof Uint8Array) {
-          types.push("array", "number");
-          values.push(arg, arg.length);
-        } else {
-          types.push("number");
-          values.push(Number(arg));
+      const held = [];
+      try {
+        for (const arg of args) {
+          if (typeof arg === "string") {
+            types.push("string");
+            values.push(arg);
+          } else if (arg instanceof Uint8Array) {
+            const at = module._malloc(Math.max(arg.length, 1));
+            held.push(at);
+            module.HEAPU8.set(arg, at);
+            types.push("number", "number");
+            values.push(at, arg.length);
+          } else {
+            types.push("number");
+            values.push(Number(arg));
+          }
         }
+        const answer = module.ccall("plavet_" + what, "number", types, values);
+        if (!answer) throw new Error(`plavet_${what} takes no ${args.join(", ")}`);
+        return copyText(module, answer);
+      } finally {
+        for (const at of held) module._free(at);
       }
-      const answer = this.module.ccall("plavet_" + what, "number", types, values);
-      if (!answer) throw new Error(`plavet_${what} takes no ${args.join(", ")}`);
-      return copyText(this.module, answer);
     }
 
     parsed(bytes) {
@@ -141,6 +173,8 @@ var PlavetCore = (function () {
     const module = await createPlavetModule();
     return {
       open: () => new Plavet(module),
+      // Larger files are refused by their size, unread (Plavet.openLargeFile).
+      maxFileBytes: module._plavet_max_file_bytes(),
       // The window's table of controls (see web/layoutjson.h).
       layout: () => JSON.parse(decoder.decode(copyText(module, module._plavet_layout()))),
       // How the core writes and reads its numbers (for tests).

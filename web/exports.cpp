@@ -1,8 +1,10 @@
 #include "web/exports.h"
 
+#include <cstdint>
 #include <string>
 
 #include "sheet/numbers.h"
+#include "store/file.h"
 #include "web/layoutjson.h"
 #include "web/session.h"
 
@@ -111,6 +113,32 @@ PLAVET_EXPORT const char* plavet_open_code(web::Session* session, const char* co
 PLAVET_EXPORT const char* plavet_start_with_code(web::Session* session, const char* code,
                                                  std::size_t length) {
   return handOut(session->openCode(std::string_view(code, length), true));
+}
+
+PLAVET_EXPORT const char* plavet_save_file(web::Session* session) {
+  return handOut(session->saveFile());
+}
+
+PLAVET_EXPORT const char* plavet_open_file(web::Session* session, const char* name,
+                                           const char* bytes, std::size_t length) {
+  return handOut(session->openFile(name, std::string_view(bytes, length)));
+}
+
+// A size in a double: a file's size may pass 32 bits, and the module's size_t
+// has no more.
+PLAVET_EXPORT const char* plavet_open_large_file(web::Session* session, const char* name,
+                                                 double size) {
+  if (!(size >= 0 && size < 0x1p64)) return nullptr;
+  return handOut(session->openLargeFile(name, static_cast<std::uint64_t>(size)));
+}
+
+PLAVET_EXPORT double plavet_max_file_bytes() {
+  return static_cast<double>(store::kMaxFileBytes);
+}
+
+PLAVET_EXPORT const char* plavet_paste_code(web::Session* session, const char* text,
+                                            std::size_t length) {
+  return handOut(session->pasteCode(std::string_view(text, length)));
 }
 
 PLAVET_EXPORT const char* plavet_goals_open(web::Session* session) {

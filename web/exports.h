@@ -45,6 +45,20 @@ const char* plavet_code(web::Session* session);
 const char* plavet_open_code(web::Session* session, const char* code, std::size_t length);
 const char* plavet_start_with_code(web::Session* session, const char* code, std::size_t length);
 
+// Files (see Session): Save answers with "file":{"name","text"} when the
+// plavet may be saved, Open reads a file's bytes, and a file larger than
+// plavet_max_file_bytes() is refused by its size without being read (a null
+// pointer for a size that is not too large). Open starts the history afresh;
+// Save records nothing. Both end typing in a selection box.
+const char* plavet_save_file(web::Session* session);
+const char* plavet_open_file(web::Session* session, const char* name, const char* bytes,
+                             std::size_t length);
+const char* plavet_open_large_file(web::Session* session, const char* name, double size);
+double plavet_max_file_bytes();
+
+// "Paste plavet code": the first code in any text, as one step (see Session).
+const char* plavet_paste_code(web::Session* session, const char* text, std::size_t length);
+
 // The Skill Goals view (see GoalsView): each returns the view as it stands
 // after the call. _open builds it on first use; the others give a null
 // pointer before it exists, and for a row or a count that is not one.

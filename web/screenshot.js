@@ -1,7 +1,8 @@
 // Takes the page's pictures for docs/: at scale factors 1 and 2 the window's
 // client area with a started plavet, on the same road as the window's own
-// pictures (scripts/screenshots); and the whole page with the Skill Goals
-// panel open beside the window.
+// pictures (scripts/screenshots); the whole page with the Skill Goals panel
+// open beside the window; and the window with its bar, a selection typed
+// that names no class and a chat line in the code field.
 //   node web/screenshot.js DOCS_FOLDER
 "use strict";
 
@@ -41,12 +42,25 @@ async function shootGoals(browser, file) {
   await context.close();
 }
 
+async function shootBar(browser, file) {
+  const context = await browser.newContext({ viewport: { width: 640, height: 700 } });
+  const page = await openPage(context);
+  for (const [combo, text] of [["cmbrace", "Dwarf"], ["cmbfc", "druid"], ["cmbsc", "Warrior"]])
+    await page.fill("#" + combo, text);
+  await page.fill("#codeText", "try this: plavet1-Ak8DBhASICAbAjcPAAAKAIsAoAC0obC1dBc !");
+  await page.evaluate(() => document.activeElement.blur());
+  await page.mouse.move(0, 0);
+  await page.locator(".window").screenshot({ path: file });
+  await context.close();
+}
+
 (async () => {
   const docs = process.argv[2] || path.join(__dirname, "..", "docs");
   const browser = await launchBrowser();
   try {
     for (const scale of [1, 2]) await shoot(browser, scale, path.join(docs, `page-scale${scale}.png`));
     await shootGoals(browser, path.join(docs, "page-goals.png"));
+    await shootBar(browser, path.join(docs, "page-bar.png"));
   } finally {
     await browser.close();
   }

@@ -1,12 +1,15 @@
 #include "web/session.h"
 
 #include <array>
+#include <cctype>
 #include <optional>
 
 #include "history/steps.h"
+#include "sheet/names.h"
 #include "skills/catalogue.h"
 #include "skills/needs.h"
 #include "store/code.h"
+#include "store/file.h"
 #include "web/json.h"
 
 namespace web {
@@ -37,6 +40,14 @@ std::string stateOf(const sheet::Planner& planner) {
   for (int s = 0; s < 3; ++s)
     json::text(out, kComboNames[s], planner.selectionText(static_cast<sheet::Selection>(s)));
   json::flag(out, "locked", planner.selectionsLocked());
+  json::key(out, "warnings");
+  out += '{';
+  for (int s = 0; s < 3; ++s) {
+    const auto selection = static_cast<sheet::Selection>(s);
+    json::text(out, kComboNames[s],
+               sheet::selectionWarning(selection, planner.selectionText(selection)));
+  }
+  out += '}';
   for (int s = 0; s < 3; ++s) json::flag(out, kSpellNames[s], planner.isChecked(sheet::Spell(s)));
   for (int b = 0; b < 4; ++b) json::flag(out, kBonusNames[b], planner.isChecked(sheet::Bonus(b)));
   json::texts(out, "fclstskill", planner.firstClassSkills().items());
@@ -60,9 +71,23 @@ std::optional<std::pair<Value, sheet::Direction>> arrowNamed(std::string_view na
                    name[5] == 'u' ? sheet::Direction::Raise : sheet::Direction::Lower};
 }
 
+// The name Save gives a plavet that was not opened from a plavet file.
+constexpr std::string_view kNewFileName = "plavet.plavet";
+
+// A .plavet file, in any letter case; a note holding a code is none, and
+// Save does not name its file after it.
+bool isPlavetFile(std::string_view name) {
+  constexpr std::string_view kSuffix = ".plavet";
+  if (name.size() <= kSuffix.size()) return false;
+  const std::string_view suffix = name.substr(name.size() - kSuffix.size());
+  for (std::size_t i = 0; i < kSuffix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(suffix[i])) != kSuffix[i]) return false;
+  return true;
+}
+
 }  // namespace
 
-Session::Session() {
+Session::Session() : fileName_(kNewFileName) {
   planner_.load();
 }
 
@@ -173,19 +198,75 @@ std::string Session::code() const {
 }
 
 std::string Session::openCode(std::string_view code, bool startsHistory) {
+  if (!startsHistory)
+    return replaceWithCode(code, "The link holds no plavet code that can be used: ", "Plavet Link");
+  messages_.clear();
+  // A link's fragment, or whatever text holds a code.
+  const store::Loaded loaded = store::decodeCodeIn(code);
+  if (loaded.state)
+    putInPlace(*loaded.state);
+  else
+    show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
+  history_.clear();
+  return answer();
+}
+
+std::string Session::pasteCode(std::string_view text) {
+  return replaceWithCode(text,
+                         "The text holds no plavet code that can be used: ", "Paste Plavet Code");
+}
+
+std::string Session::replaceWithCode(std::string_view text, std::string_view refusal,
+                                     std::string_view title) {
   messages_.clear();
   const sheet::State before = planner_.state();
-  // A link's fragment, or whatever text holds a code.
-  store::Loaded loaded = store::decodeCodeIn(code);
-  if (loaded.state) {
-    planner_.restore(*loaded.state);
-    if (goals_) goals_->replaced();
-  } else
-    show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
-  if (startsHistory)
-    history_.clear();
+  const store::Loaded loaded = store::decodeCodeIn(text);
+  if (loaded.state)
+    putInPlace(*loaded.state);
   else
-    history_.record(std::string(history::steps::kPasteCode), before, planner_.state());
+    show(std::string(refusal) + loaded.reason, title);
+  history_.record(std::string(history::steps::kPasteCode), before, planner_.state());
+  return answer();
+}
+
+std::string Session::saveFile() {
+  messages_.clear();
+  const store::FileToSave file = store::plavetFileToSave(planner_.state());
+  if (!file.refusal.empty()) {
+    history_.endTyping();
+    show("The plavet was not saved in " + fileName_ + ": " + file.refusal, "Save Plavet");
+    return answer();
+  }
+  history_.markClean();  // as the desktop's Save: the plavet is its file's, typing ends
+  std::string out = answer();
+  out.pop_back();  // the answer's closing brace: the file follows
+  json::key(out, "file");
+  out += '{';
+  json::text(out, "name", fileName_);
+  json::text(out, "text", file.bytes);
+  return out + "}}";
+}
+
+std::string Session::openFile(std::string_view name, std::string_view bytes) {
+  const store::Loaded loaded = store::readPlavetFile(bytes);
+  if (!loaded.state) return refuseFile(name, loaded.reason);
+  messages_.clear();
+  putInPlace(*loaded.state);
+  history_.clear();
+  fileName_ = isPlavetFile(name) ? name : kNewFileName;
+  return answer();
+}
+
+std::string Session::openLargeFile(std::string_view name, std::uint64_t size) {
+  if (size <= store::kMaxFileBytes) return {};
+  return refuseFile(name, store::tooLargeForAPlavet(size));
+}
+
+std::string Session::refuseFile(std::string_view name, std::string_view reason) {
+  messages_.clear();
+  history_.endTyping();
+  show("The file " + std::string(name) + " cannot be opened: " + std::string(reason),
+       "Open Plavet");
   return answer();
 }
 

@@ -3,6 +3,7 @@
 // event makes the page show, written as JSON for the page's script.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -48,9 +49,12 @@ class Session final : public sheet::MessageSink {
   // What the page shows now, as an event answers but without messages.
   std::string view() const;
 
-  // The state now: {"txtmf":"15",...,"cmbrace":"Dwarf",...,"chkBless":false,
-  // ...,"fclstskill":[...],"sclstskill":[...],"locked":...,"started":...,
-  // "multiClassed":...}.
+  // The state now: {"txtmf":"15",...,"cmbrace":"Dwarf",...,"locked":...,
+  // "warnings":{"cmbrace":"","cmbfc":"“druid” is not a class of the list,
+  // ...","cmbsc":""},"chkBless":false,...,"fclstskill":[...],
+  // "sclstskill":[...],"started":...,"multiClassed":...}. A warning says why
+  // a selection's text applies no rule (sheet::selectionWarning), as the
+  // desktop marks its box; empty for an empty text or a name of the list.
   std::string state() const;
 
   const sheet::Planner& planner() const { return planner_; }
@@ -64,6 +68,30 @@ class Session final : public sheet::MessageSink {
   // opens with starts the history afresh instead (`startsHistory`), as a
   // file opened at start does on the desktop.
   std::string openCode(std::string_view code, bool startsHistory = false);
+
+  // Files, written and read as the desktop writes and reads them
+  // (store/file.h), without a step of the history:
+  //
+  // Save answers as an event, with "file":{"name":"plavet.plavet","text":
+  // "{\n  \"format\": ..."}: the file's text, named as the .plavet file the
+  // plavet was opened from, else "plavet.plavet". A plavet whose file Open
+  // would refuse gets no "file" but a message saying why ("Save Plavet").
+  // It records nothing and ends typing, as the desktop's Save (which marks
+  // the history clean: the page shows nothing of that).
+  std::string saveFile();
+  // Open: the file `name` with these bytes. Its plavet starts the history
+  // afresh, as the desktop's Open does; a file that can't be used is refused
+  // ("The file NAME cannot be opened: REASON", "Open Plavet") and nothing
+  // changes but the end of typing.
+  std::string openFile(std::string_view name, std::string_view bytes);
+  // A file larger than kMaxFileBytes, refused by its size without being
+  // read, as the desktop refuses it. Empty for a size that is not too large.
+  std::string openLargeFile(std::string_view name, std::uint64_t size);
+
+  // "Paste plavet code": the first code in any text (a code, a link, a chat
+  // line, the plavet as text), as one step; or a message saying why it
+  // can't be used ("Paste Plavet Code") and the plavet as it was.
+  std::string pasteCode(std::string_view text);
 
   // The Skill Goals view: built when the page first opens it, and from then
   // on following every event. None before.
@@ -82,6 +110,11 @@ class Session final : public sheet::MessageSink {
  private:
   void show(std::string_view text, std::string_view title) override;
   void putInPlace(const sheet::State& state);
+  // The first code in `text` in place of the plavet, as one step, or else
+  // `refusal` and the reason, titled `title`.
+  std::string replaceWithCode(std::string_view text, std::string_view refusal,
+                              std::string_view title);
+  std::string refuseFile(std::string_view name, std::string_view reason);
   // `action` as one user event: a step called `step` unless it changes
   // nothing; `mergeKey` as for History::record.
   template <class Action>
@@ -93,6 +126,7 @@ class Session final : public sheet::MessageSink {
   history::History history_;
   std::string messages_;  // the JSON of the messages shown so far during an event
   std::unique_ptr<GoalsView> goals_;
+  std::string fileName_;  // the name Save gives the file
 };
 
 }  // namespace web

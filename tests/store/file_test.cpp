@@ -4,11 +4,13 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "file_cases.h"
 #include "store/code.h"
 #include "store/file.h"
 #include "store/utf8.h"
@@ -24,20 +26,14 @@ std::string contents(const fs::path& path) {
   return out.str();
 }
 
-std::string sample(std::string_view name) {
-  return contents(fs::path(PLAVET_STORE_SAMPLES) / name);
-}
+using file_cases::replaced;
+using file_cases::sample;
+using file_cases::squeezed;
 
 sheet::State read(const std::string& bytes) {
   const store::Loaded loaded = store::readPlavetFile(bytes);
   EXPECT_TRUE(loaded.state) << loaded.reason;
   return loaded.state.value_or(sheet::State{});
-}
-
-std::string replaced(std::string text, std::string_view from, std::string_view to) {
-  const std::size_t at = text.find(from);
-  if (at == std::string::npos) ADD_FAILURE() << "no " << from << " in the sample";
-  return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
 // A version 1 file as version 2 writes it: one more line, that of the values
@@ -88,111 +84,23 @@ TEST(PlavetFile, ReadsWhatEditorsMakeOfIt) {
   EXPECT_EQ(read(crlf), read(file));
 }
 
-// The sample on one line, with as little room as JSON allows.
-std::string squeezed(std::string file) {
-  for (std::string_view gap : {"\n", "  ", ": "})
-    for (std::size_t at; (at = file.find(gap)) != std::string::npos;)
-      file.replace(at, gap.size(), gap == ": " ? ":" : "");
-  return file;
-}
-
 TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
-  const std::string f = sample("multiclassed-v1.plavet");
-  const std::string g = sample("multiclassed-v2.plavet");
-  const std::string tight = squeezed(f);
-  std::string hugeRace = tight;
-  hugeRace.replace(hugeRace.find("Dwarf"), 5,
-                   std::string(store::kMaxFileBytes - tight.size() + 5, 'A'));
-  const struct {
-    std::string file;
-    const char* reason;  // a part of the reason given
-  } refusals[] = {
-      {"{ nope", "not a plavet: it is not JSON ("},
-      {f + "x", "not a plavet: it is not JSON ("},
-      {"", "not a plavet: it is not JSON ("},
-      {replaced(f, "Dwarf", "Dw\xffrf"), "not a plavet: it is not UTF-8 text (byte 54)"},
-      {"[1, 2]", "it is JSON, but not an object of fields"},
-      {replaced(f, "\"plavet\"", "\"recipe\""), "not a plavet: its format is \"recipe\""},
-      {replaced(f, "\"format\": \"plavet\",", ""), "not a plavet: it names no \"format\""},
-      {replaced(f, "\"plavet\"", "7"), "The field \"format\" is not a text"},
-      {replaced(f, "\"version\": 1", "\"version\": 3"),
-       "a plavet of version 3, newer than this program reads (version 2)"},
-      {replaced(f, "\"version\": 1", "\"version\": 2"),
-       "The field \"valuesAtMultiClass\" is missing"},
-      {replaced(g, "\"version\": 2", "\"version\": 1"),
-       "The field \"valuesAtMultiClass\" is not a field of a plavet of version 1"},
-      {replaced(g, "\"multiClassed\": true", "\"multiClassed\": false"),
-       "The field \"valuesAtMultiClass\" holds values, but the plavet is not multi-classed"},
-      {replaced(g, "\"valuesAtMultiClass\": {", "\"valuesAtMultiClass\": [], \"x\": {"),
-       "The field \"valuesAtMultiClass\" is neither null nor an object of the ten values"},
-      // The record comes first in the file: these change it, not the values now.
-      {replaced(g, "\"mEarth\": 45", "\"mEarth\": 201"),
-       "The field \"mEarth\" of \"valuesAtMultiClass\" is 201, not a whole number from 0 to 200"},
-      {replaced(g, "\"pFire\": 45", "\"pFire\": 4.5"),
-       "\"pFire\" of \"valuesAtMultiClass\" is 4.5"},
-      {replaced(g, "\"pFire\": 45", "\"pFire\": null"),
-       "\"pFire\" of \"valuesAtMultiClass\" is not a number"},
-      {replaced(g, "\"mAir\": 0,", ""), "The field \"mAir\" of \"valuesAtMultiClass\" is missing"},
-      {replaced(g, "\"mAir\": 0,", "\"mAir\": 0, \"dAir\": 0,"),
-       "The field \"dAir\" of \"valuesAtMultiClass\" is not one of the ten values"},
-      {replaced(f, "\"version\": 1,", ""), "The field \"version\" is missing"},
-      {replaced(f, "\"version\": 1", "\"version\": \"1\""), "\"version\" is not a number"},
-      {replaced(f, "\"version\": 1", "\"version\": 0.5"), "\"version\" is 0.5, not a version"},
-      {replaced(f, "\"mAir\": 27,", ""), "The field \"mAir\" is missing"},
-      {replaced(f, "\"secondClassSkills\"", "\"secondClassSkill\""),
-       "The field \"secondClassSkills\" is missing"},
-      {replaced(f, "\"Dwarf\"", "3"), "The field \"race\" is not a text"},
-      {replaced(f, "\"started\": true", "\"started\": 1"), "\"started\" is not true or false"},
-      {replaced(f, "\"endure\": true", "\"endure\": \"true\""), "\"endure\" is not true or false"},
-      {replaced(f, "\"mFire\": 18", "\"mFire\": \"18\""), "\"mFire\" is not a number"},
-      {replaced(f, "\"mFire\": 18", "\"mFire\": 201"),
-       "\"mFire\" is 201, not a whole number from 0 to 200"},
-      {replaced(f, "\"pSpirit\": 10", "\"pSpirit\": -1"), "\"pSpirit\" is -1, not a whole number"},
-      {replaced(f, "\"pFire\": 55", "\"pFire\": 55.5"), "\"pFire\" is 55.5, not a whole number"},
-      {replaced(f, "\"pFire\": 55", "\"pFire\": 1e999"), "not JSON"},
-      {replaced(f, "\"pFire\": 55", "\"pFire\": 100000000000000000000"),
-       "\"pFire\" is 1e+20, not a whole number"},
-      {replaced(f, "\"pFire\": 55", "\"pFire\": -9223372036854775809"),
-       "\"pFire\" is -9.22337203685478e+18, not a whole number"},
-      {replaced(f, "\"pFire\": 55", "\"pFire\": 55, \"pFire\": 201"), "\"pFire\" is 201"},
-      {replaced(f, "\"magicPool\": 139", "\"magicPool\": -5"),
-       "\"magicPool\" is -5, not a whole number from 0 to 65535"},
-      {replaced(f, "\"eitherPool\": 180", "\"eitherPool\": 0.5"), "\"eitherPool\" is 0.5, not"},
-      {replaced(f, "\"eitherPool\": 180", "\"eitherPool\": 65536"), "\"eitherPool\" is 65536"},
-      {replaced(f, "[\n    \"Focus\"\n  ]", "\"Focus\""), "\"secondClassSkills\" is not a list"},
-      {replaced(f, "\"Focus\"", "7"), "Item 1 of \"secondClassSkills\" is not a text"},
-      {replaced(f, "\"Focus\"", "\"Fireball\""),
-       "Item 1 of \"secondClassSkills\", \"Fireball\", is not one of the second-class skills of "
-       "\"Warrior\""},
-      {replaced(f, "\"Cure Light (0 MWater)\"", "\"Focus\""),
-       "Item 4 of \"firstClassSkills\", \"Focus\", is not one of the first-class skills of "
-       "\"Druid\""},
-      {replaced(f, "\"Focus\"", "\"Focus\", \"Focus\""),
-       "Item 2 of \"secondClassSkills\", \"Focus\", is in the list twice"},
-      {replaced(f, "\"Warrior\"", "\"Warrior (typed)\""),
-       "not one of the second-class skills of \"Warrior (typed)\""},
-      {replaced(f, "\"Dwarf\"", std::string(2000, '[') + std::string(2000, ']')),
-       "not JSON (too deeply nested document at byte"},
-      {replaced(f, "\"version\": 1,", "\"version\": 1, \"colour\": \"red\","),
-       "The field \"colour\" is not a field of a plavet"},
-      {f + std::string(store::kMaxFileBytes - f.size() + 1, ' '),
-       "too large for a plavet: 1048577 bytes"},
-      {hugeRace, "texts are too long: written out, the file would be larger than 1 MiB"},
-      {"plavet1-Ak8DBhASICAbAjcPAAAKAIsAoAC0obC1dB\n", "The plavet code is damaged"},
-      {"My dwarf: plavet1-Ak8DBhASICAbAjcPAAAKAIsAoA.\n", "The plavet code is cut short"},
-      {"plavet-AAAA", "This is not a plavet code: \"plavet\" must be followed by"},
-      {"My dwarf", "not a plavet: it is not JSON ("},
-  };
+  const std::vector<file_cases::Refusal> refusals = file_cases::refusals();
   for (const auto& r : refusals) {
     const store::Loaded loaded = store::readPlavetFile(r.file);
     EXPECT_FALSE(loaded.state) << r.reason;
     EXPECT_NE(loaded.reason.find(r.reason), std::string::npos)
         << "wanted \"" << r.reason << "\", the reason is \"" << loaded.reason << '"';
   }
-  // Squeezed, the samples are sound.
-  EXPECT_TRUE(store::readPlavetFile(tight).state);
-  EXPECT_TRUE(store::readPlavetFile(squeezed(g)).state);
-  EXPECT_EQ(hugeRace.size(), store::kMaxFileBytes);
+  // Squeezed, the samples are sound; the race made long fills the file to
+  // the limit, not past it.
+  EXPECT_TRUE(store::readPlavetFile(squeezed(sample("multiclassed-v1.plavet"))).state);
+  EXPECT_TRUE(store::readPlavetFile(squeezed(sample("multiclassed-v2.plavet"))).state);
+  const auto longRace = std::find_if(refusals.begin(), refusals.end(), [](const auto& r) {
+    return std::string_view(r.reason).starts_with("texts are too long");
+  });
+  ASSERT_NE(longRace, refusals.end());
+  EXPECT_EQ(longRace->file.size(), store::kMaxFileBytes);
 }
 
 // Numbers in any JSON spelling of a whole number, and a field given twice
@@ -216,6 +124,23 @@ TEST(PlavetFile, WritesBrokenUtf8AsTheReplacementCharacter) {
   EXPECT_EQ(back.selections[0], "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd");
   EXPECT_EQ(back.selections[1], "Dru\xef\xbf\xbdid");
   EXPECT_EQ(back.selections[2], "Warrior");
+}
+
+// Saving hands out only what Open reads back: a race too long for a file
+// gives no bytes and the reason.
+TEST(PlavetFile, SavesOnlyWhatOpensAgain) {
+  sheet::State s = read(sample("multiclassed-v2.plavet"));
+  const store::FileToSave sound = store::plavetFileToSave(s);
+  EXPECT_EQ(sound.bytes, store::writePlavetFile(s));
+  EXPECT_EQ(sound.refusal, "");
+  s.selections[0] = std::string(store::kMaxFileBytes, 'A');
+  const store::FileToSave tooLong = store::plavetFileToSave(s);
+  EXPECT_EQ(tooLong.bytes, "");
+  EXPECT_EQ(tooLong.refusal,
+            "The plavet was not saved, since it could not be opened again: The file is too large "
+            "for a plavet: " +
+                std::to_string(store::writePlavetFile(s).size()) +
+                " bytes, a plavet file has at most 1048576 (1 MiB).");
 }
 
 class OnDisk : public ::testing::Test {

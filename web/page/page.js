@@ -51,8 +51,10 @@
         const items = element("datalist", { id: c.name + "-items" });
         items.append(...table.items[c.name].map((item) => element("option", { value: item })));
         windowArea.append(items);
+        byId("selectionWarnings").append(element("span", { id: c.name + "-warning" }));
         return named("input", {
           class: "combo", list: c.name + "-items", autocomplete: "off", spellcheck: "false", ...label,
+          "aria-describedby": c.name + "-warning",
         });
       }
       case "button":
@@ -106,6 +108,7 @@
         case "combo":
           if (e.value !== value) e.value = value;
           e.readOnly = state.locked;
+          mark(e, state.warnings[c.name]);
           break;
         case "check":
           e.checked = value;
@@ -115,6 +118,15 @@
           break;
       }
     }
+  }
+
+  // A selection that names nothing of its list applies no rule: its box
+  // says so in red and tells why on hover and to screen readers, as the
+  // desktop's does.
+  function mark(box, warning) {
+    box.classList.toggle("warned", warning !== "");
+    box.title = warning;
+    byId(box.id + "-warning").textContent = warning;
   }
 
   // Each skill of a list tells what it needs on hover, as the desktop's do.
@@ -138,6 +150,10 @@
   let showing = false; // while messages are on screen the page takes no events
   let shown = Promise.resolve(); // the answer being shown, done when it is
   let current = null; // the core's state after its last answer
+  let reading = 0; // files being read, whose answers are still to come
+
+  // Busy while an answer is on its way or being shown.
+  const markBusy = () => windowArea.toggleAttribute("aria-busy", showing || reading > 0);
 
   function showMessage(title, text) {
     messageBox.querySelector(".title").textContent = title;
@@ -152,7 +168,7 @@
   function show(answer) {
     current = answer.state;
     showing = true;
-    windowArea.setAttribute("aria-busy", "true");
+    markBusy();
     shown = (async () => {
       try {
         for (const message of answer.messages) {
@@ -165,7 +181,7 @@
         goalsView.follow();
       } finally {
         showing = false;
-        windowArea.removeAttribute("aria-busy");
+        markBusy();
       }
     })();
     return shown;
@@ -182,14 +198,23 @@
   // ---- Events ------------------------------------------------------------------
 
   let plavet = null; // the core's plavet, once the module has loaded
+  let maxFileBytes = 0; // the core's, likewise
 
   function send(event) {
     if (!plavet || showing) return;
     show(event(plavet));
   }
 
+  // An event that comes by itself (a file read, a link opened) waits for
+  // any box on screen to be closed.
+  function sendWhenFree(event) {
+    if (showing) return shown.then(() => sendWhenFree(event));
+    send(event);
+  }
+
   const MOUSE_BUTTON_CODES = { 0: 1, 2: 2, 1: 4 }; // left, right, middle
-  const takesText = (e) => e instanceof HTMLInputElement && e.type === "text" && !e.readOnly && !e.disabled;
+  const takesText = (e) => ((e instanceof HTMLInputElement && e.type === "text") || e instanceof HTMLTextAreaElement) &&
+    !e.readOnly && !e.disabled;
   let rightPressOnArrow = false;
 
   function wire() {
@@ -248,7 +273,7 @@
     }, true);
   }
 
-  // ---- Beyond the window: undo and redo, links and skill goals ------------------
+  // ---- Beyond the window: undo and redo, files, codes, links and skill goals ----
 
   // Undo and Redo, with the bar's buttons or the keys. A selection box that
   // takes typing keeps the browser's own Ctrl+Z for its text, as the
@@ -267,9 +292,94 @@
     });
     // Every other control of the page ends typing in a box, as the
     // desktop's menu commands do.
-    for (const control of [byId("copyLink"), byId("openGoals"), document.querySelector("#Explosion .close"),
+    for (const control of [byId("copyLink"), byId("openGoals"), byId("open"), document.querySelector("#Explosion .close"),
       document.querySelector("#SkillGoals .close")])
       control.addEventListener("click", () => send((p) => p.endTyping()));
+  }
+
+  // ---- Files and codes -----------------------------------------------------------
+  // Written and read by the desktop's own writer and reader, in the core:
+  // the page only hands the bytes over. Save and Open answer Ctrl+S and
+  // Ctrl+O anywhere in the page, the selection boxes too, which use neither.
+
+  function wireFiles() {
+    const chooser = byId("openFile");
+    byId("save").addEventListener("click", saveFile);
+    byId("open").addEventListener("click", () => chooser.click());
+    chooser.addEventListener("change", () => {
+      const file = chooser.files[0];
+      chooser.value = ""; // the same file may be chosen again
+      if (file) openFile(file);
+    });
+    document.addEventListener("keydown", (event) => {
+      if (!(event.ctrlKey || event.metaKey) || event.altKey || event.shiftKey) return;
+      const key = event.key.toLowerCase();
+      if (key !== "s" && key !== "o") return;
+      event.preventDefault(); // not the browser's own Save Page or Open File
+      if (!plavet || showing) return;
+      if (key === "s") saveFile();
+      else byId("open").click();
+    });
+    // A file dropped anywhere on the page is opened, not shown by the browser
+    // in the page's place.
+    const carriesFiles = (event) => event.dataTransfer?.types.includes("Files");
+    document.addEventListener("dragover", (event) => {
+      if (!carriesFiles(event)) return;
+      event.preventDefault();
+      event.dataTransfer.dropEffect = "copy";
+    });
+    document.addEventListener("drop", (event) => {
+      if (!carriesFiles(event)) return;
+      event.preventDefault();
+      if (event.dataTransfer.files.length > 0) openFile(event.dataTransfer.files[0]);
+    });
+    const codeText = byId("codeText");
+    const paste = () => send((p) => {
+      const answer = p.pasteCode(codeText.value);
+      if (answer.messages.length === 0) codeText.value = ""; // taken
+      return answer;
+    });
+    byId("paste").addEventListener("click", paste);
+    codeText.addEventListener("keydown", (event) => {
+      if (event.key !== "Enter" || event.shiftKey || event.isComposing) return; // Shift+Enter: a new line
+      event.preventDefault();
+      paste();
+    });
+  }
+
+  // The plavet's file, downloaded; or a box saying why it can't be saved.
+  function saveFile() {
+    send((p) => {
+      const answer = p.saveFile();
+      if (answer.file) {
+        const url = URL.createObjectURL(new Blob([answer.file.text], { type: "application/octet-stream" }));
+        element("a", { href: url, download: answer.file.name }).click();
+        setTimeout(() => URL.revokeObjectURL(url), 60000); // the download may start late
+      }
+      return answer;
+    });
+  }
+
+  // A file larger than a plavet can be is refused by its size, unread.
+  async function openFile(file) {
+    if (!plavet) return;
+    if (file.size > maxFileBytes) return sendWhenFree((p) => p.openLargeFile(file.name, file.size));
+    let bytes;
+    reading++;
+    markBusy();
+    try {
+      bytes = new Uint8Array(await file.arrayBuffer());
+    } catch (error) { // gone or changed since it was chosen
+      return sendWhenFree((p) => {
+        const answer = p.endTyping();
+        const text = `The file ${file.name} cannot be opened: the browser could not read it (${error.message}).`;
+        answer.messages.push({ text, title: "Open Plavet", state: answer.state });
+        return answer;
+      });
+    } finally {
+      reading--; // the answer is sent at once, or waits for a box while busy
+    }
+    sendWhenFree((p) => p.openFile(file.name, bytes));
   }
 
   // A link to the page whose fragment is the plavet's code; opening it shows
@@ -351,11 +461,13 @@
 
   async function start() {
     const core = await PlavetCore.load();
+    maxFileBytes = core.maxFileBytes;
     table = core.layout();
     buildWindow();
     byId(table.tabOrder[0]).focus();
     wire();
     byId("copyLink").addEventListener("click", copyLink);
+    wireFiles();
     window.addEventListener("hashchange", () => openLink());
     plavet = core.open();
     current = plavet.state();

@@ -1,6 +1,7 @@
 // The WebAssembly core against the native one: the core tests' random runs
 // of user events with Undo and Redo among them (each ending with the
-// plavet's code opened as a link, and opened damaged), runs with the Skill
+// plavet's code opened as a link, and opened damaged, its file saved and
+// opened, its code pasted in a chat line), runs with the Skill
 // Goals view open, and the numbers the core writes and reads, must give the
 // same answers byte for byte.
 "use strict";
@@ -28,7 +29,8 @@ async function* lines(stream) {
 }
 
 // "click cmdstrt", "mousedown cmdmfu 2", "check chkBless 1", "type cmbrace 4477...",
-// "undo", "open_code 706c...", "goals_tick 0 3 1", "goals_race 456c66": the
+// "undo", "open_code 706c...", "save_file", "open_file run.plavet 7b0a...",
+// "goals_tick 0 3 1", "goals_race 456c66": the
 // answer's bytes, none where the core gives none.
 function replay(plavet, event) {
   const [what, name, argument] = event.split(" ");
@@ -41,7 +43,9 @@ function replay(plavet, event) {
       case "type": return plavet.send("type", name, Buffer.from(argument ?? "", "hex"));
       case "open_code":
       case "start_with_code":
+      case "paste_code":
       case "goals_race": return plavet.send(what, Buffer.from(name ?? "", "hex"));
+      case "open_file": return plavet.send(what, name, Buffer.from(argument ?? "", "hex"));
       default: return plavet.send(what, ...numbers);
     }
   } catch {

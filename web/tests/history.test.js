@@ -1,7 +1,8 @@
 // Undo and Redo in the page against the native history: random runs of the
 // page's own mouse and keys (typing in the boxes key by key, arrows, boxes,
 // buttons, Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y and the bar's Undo and Redo, Help,
-// Copy link, Skill Goals, Apply Plan), written by `web_trace history` with
+// Copy link, Skill Goals, Apply Plan, Save and Ctrl+S, files opened or
+// dropped, codes pasted), written by `web_trace history` with
 // what the page must show after each action as the native session answers.
 // The page must show it exactly: every message, the controls, and the Undo
 // and Redo buttons with the names of their steps.
@@ -10,7 +11,7 @@
 const assert = require("node:assert/strict");
 const { execFileSync } = require("node:child_process");
 const { test, before, after } = require("node:test");
-const { tool, loadCore, launchBrowser, openPage, Driver } = require("./support");
+const { tool, loadCore, launchBrowser, openPage, Driver, chooseFile, dropFile, saveFile } = require("./support");
 
 const RUNS = Number(process.env.PLAVET_WEB_HISTORY_RUNS || 10);
 const KEYS = { key: "Control+z", "key-shift": "Control+Shift+z", "key-y": "Control+y" };
@@ -23,7 +24,8 @@ before(async () => {
 });
 after(() => browser?.close());
 
-// One action of a history run, with the page's mouse and keys.
+// One action of a history run, with the page's mouse and keys; Save gives
+// the file downloaded.
 async function act(page, action) {
   const [what, name, how, ...rest] = action.split(" ");
   const click = (selector) => page.click(selector, { position: { x: 6, y: 6 } });
@@ -67,6 +69,15 @@ async function act(page, action) {
       return page.click("#openGoals");
     case "apply":
       return page.click("#applyPlan");
+    case "save":
+      return saveFile(page, name === "key" && "Control+s");
+    case "open": {
+      const bytes = Buffer.from(rest[0] ?? "", "hex");
+      return name === "chooser" ? chooseFile(page, how, bytes) : dropFile(page, how, bytes);
+    }
+    case "paste":
+      await page.fill("#codeText", Buffer.from(how ?? "", "hex").toString());
+      return name === "button" ? page.click("#paste") : page.press("#codeText", "Enter");
   }
   throw new Error(`no action ${action}`);
 }
@@ -91,8 +102,9 @@ test(`${RUNS} random runs of mouse and keys: the page's Undo and Redo are the na
     const action = lines[i];
     const answer = JSON.parse(lines[++i]);
     const where = `${run}, action ${action}`;
-    await act(d.page, action);
+    const saved = await act(d.page, action);
     await d.expect(answer).catch((error) => assert.fail(`${where}: ${error.message}`));
+    if (answer.file) assert.deepEqual(saved, { name: answer.file.name, bytes: Buffer.from(answer.file.text) }, where);
     assert.equal(JSON.stringify(await shownHistory(d.page)), JSON.stringify(expectedHistory(answer)), where);
     steps++;
   }

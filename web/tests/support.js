@@ -111,7 +111,14 @@ function shown(page, names, box) {
       else if (e.tagName === "SELECT") controls[name] = Array.from(e.options, (o) => o.text);
       else controls[name] = e.value;
     }
-    controls.locked = ["cmbrace", "cmbfc", "cmbsc"].map((n) => document.getElementById(n).readOnly);
+    const combos = ["cmbrace", "cmbfc", "cmbsc"].map((n) => document.getElementById(n));
+    controls.locked = combos.map((e) => e.readOnly);
+    // A mark as the eye, the pointer and a screen reader find it.
+    controls.warnings = Object.fromEntries(combos.map((e) => [e.id, {
+      red: getComputedStyle(e).color === "rgb(190, 0, 0)", title: e.title,
+      description: e.getAttribute("aria-describedby").split(" ")
+        .map((id) => document.getElementById(id).textContent).join(" "),
+    }]));
     const message = dialog.open && {
       title: dialog.querySelector(".title").textContent,
       text: dialog.querySelector(".text").textContent,
@@ -121,10 +128,13 @@ function shown(page, names, box) {
   }, { names, box });
 }
 
-// The part of a core state that the page shows.
+// The part of a core state that the page shows: the controls, and each
+// selection box's mark, red with its reason on hover and for screen readers.
 function visible(state) {
-  const { started, startResetToggle, multiClassed, locked, ...controls } = state;
-  return { ...controls, locked: [locked, locked, locked] };
+  const { started, startResetToggle, multiClassed, locked, warnings, ...controls } = state;
+  const marks = Object.fromEntries(Object.entries(warnings).map(([name, warning]) =>
+    [name, { red: warning !== "", title: warning, description: warning }]));
+  return { ...controls, locked: [locked, locked, locked], warnings: marks };
 }
 
 // A page and a mirror core fed the same events. Every act returns the
@@ -187,6 +197,30 @@ class Driver {
   }
 }
 
+// A file handed to the page as the player hands it over: chosen in the
+// dialog that Open (or Ctrl+O, `open`) brings up, or dropped on the page.
+async function chooseFile(page, name, bytes, open = () => page.click("#open")) {
+  const [chooser] = await Promise.all([page.waitForEvent("filechooser"), open()]);
+  await chooser.setFiles({ name, mimeType: "application/octet-stream", buffer: Buffer.from(bytes) });
+}
+
+async function dropFile(page, name, bytes) {
+  const transfer = await page.evaluateHandle(({ name, base64 }) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([Uint8Array.from(atob(base64), (c) => c.charCodeAt(0))], name));
+    return transfer;
+  }, { name, base64: Buffer.from(bytes).toString("base64") });
+  await page.dispatchEvent("#Plavet", "drop", { dataTransfer: transfer });
+}
+
+// Save, by its button or by `keys`: the file downloaded, {name, bytes}.
+async function saveFile(page, keys) {
+  const [download] = await Promise.all([page.waitForEvent("download"),
+    keys ? page.keyboard.press(keys) : page.click("#save")]);
+  return { name: download.suggestedFilename(), bytes: fs.readFileSync(await download.path()) };
+}
+
 module.exports = {
+  chooseFile, dropFile, saveFile,
   site, tool, loadCore, planNatively, windowLayout, launchBrowser, openPage, pageUrl, serveSite, Driver,
 };

@@ -10,17 +10,21 @@
 //                                    events among the user's
 //   web_trace history COUNT [START]  runs of the page's own mouse and keys, for
 //                                    the browser to play (see below)
+//   web_trace files                  a plavet file opened, then every file of
+//                                    the reader's refusal table
 //   web_trace numbers                the core's numbers written and read
 //
 // Runs: per run a line "run START", then per event one line for the event
 //   click NAME | mousedown NAME CODE | check NAME 0|1 | type NAME HEXBYTES
 //   undo | redo | end_typing | skill_tips
 //   code | open_code HEXBYTES | start_with_code HEXBYTES
+//   save_file | open_file NAME HEXBYTES | paste_code HEXBYTES
 //   goals_open | goals_view | goals_tick COPY ROW 0|1 | goals_bonuses MAGIC PHYSICAL
 //   goals_clear | goals_move COPY ROW DELTA | goals_race HEXBYTES | apply_plan
 // and one line with the answer (JSON, or the code), empty for none. Each run
 // of `runs` ends with the plavet's code, opened as a link, and opened
-// damaged, and the page opened with it.
+// damaged, its file saved and opened, its code pasted in a chat line, and
+// the page opened with it. `files` writes open_file and check events.
 //
 // History runs: per run "run START", then per action of the page's user one
 // line, and one line with what the page shows after it (an answer, as the
@@ -34,6 +38,12 @@
 //                            or the bar's Undo and Redo
 //   help                     Help, then the help panel's close button
 //   copy | goals | apply     Copy link, Skill Goals, Apply Plan
+//   save button | save key   Save, or Ctrl+S where the focus is
+//   open chooser NAME HEXBYTES | open drop NAME HEXBYTES
+//                            the file NAME chosen after Open, or dropped on
+//                            the page
+//   paste button HEXBYTES | paste enter HEXBYTES
+//                            the text put in the code field, then Paste or Enter
 // Typing reaches the session keystroke by keystroke, and only as a change of
 // the box's text, as the page sends it.
 // Numbers: per number "BITS TEXT READ", the number's bits in hex, its text
@@ -45,12 +55,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "events.h"
+#include "file_cases.h"
 #include "layout/window.h"
 #include "number_cases.h"
 #include "sheet/tables.h"
 #include "skills/catalogue.h"
+#include "store/code.h"
+#include "store/file.h"
+#include "store/text.h"
 #include "web/exports.h"
 #include "web/session.h"
 
@@ -163,6 +178,34 @@ void link(web::Session* session, RandomChoices& choices) {
   openCode(session, damaged);
 }
 
+void openFile(web::Session* session, const std::string& name, const std::string& bytes) {
+  say("open_file " + name + " " + hex(bytes),
+      plavet_open_file(session, name.c_str(), bytes.data(), bytes.size()));
+}
+
+// The plavet saved and its file opened; its code pasted in a chat line.
+void saveAndOpen(web::Session* session) {
+  say("save_file", plavet_save_file(session));
+  openFile(session, "run.plavet", store::writePlavetFile(session->planner().state()));
+  const std::string line = "try this: " + std::string(plavet_code(session)) + " !";
+  say("paste_code " + hex(line), plavet_paste_code(session, line.data(), line.size()));
+}
+
+// A sound file opened and a step taken, then every file the reader refuses,
+// and one far over the limit: each refusal must leave plavet and history.
+void files() {
+  web::Session* session = plavet_open();
+  openFile(session, "multiclassed-v2.plavet", file_cases::sample("multiclassed-v2.plavet"));
+  say("check chkBless 1", plavet_check(session, "chkBless", 1));
+  int n = 0;
+  for (const file_cases::Refusal& r : file_cases::refusals()) {
+    ++n;
+    openFile(session, "refused-" + std::to_string(n) + (n % 3 ? ".plavet" : ".txt"), r.file);
+  }
+  openFile(session, "huge.plavet", "{" + std::string(2 * store::kMaxFileBytes, ' '));
+  plavet_close(session);
+}
+
 // One event of the Skill Goals view: mostly ticks, some of rows that are
 // not there, counts out of range, moves past either end and races not of
 // the list.
@@ -263,6 +306,7 @@ void runs(long count, std::uint64_t start) {
     }
     say("skill_tips", plavet_skill_tips(session));
     link(session, choices);
+    saveAndOpen(session);
     const std::string code = plavet_code(session);
     say("start_with_code " + hex(code), plavet_start_with_code(session, code.data(), code.size()));
   });
@@ -294,9 +338,10 @@ class PageUser {
         {2, &PageUser::typeReplacing}, {1, &PageUser::typeAppending},   {1, &PageUser::erase},
         {1, &PageUser::startReset},    {1, &PageUser::multiClass},      {1, &PageUser::showSkills},
         {7, &PageUser::pressArrow},    {2, &PageUser::check},           {3, &PageUser::undo},
-        {2, &PageUser::redo},          {2, &PageUser::beyondTheWindow},
+        {2, &PageUser::redo},          {2, &PageUser::beyondTheWindow}, {1, &PageUser::save},
+        {1, &PageUser::open},          {1, &PageUser::paste},
     };
-    unsigned roll = choices_.below(23);
+    unsigned roll = choices_.below(26);
     for (const auto& [often, action] : kActions) {
       if (roll < often) return (this->*action)();
       roll -= often;
@@ -428,6 +473,63 @@ class PageUser {
     }
   }
 
+  // Save keeps the plavet, for a file or a code to bring it back later.
+  void save() {
+    kept_.push_back(session_.planner().state());
+    answer_ = session_.saveFile();
+    write(choices_.below(2) == 0 ? "save button" : "save key");
+  }
+
+  // A plavet kept, or the one in place.
+  sheet::State someKept() {
+    return kept_.empty() ? session_.planner().state()
+                         : kept_[choices_.below(static_cast<unsigned>(kept_.size()))];
+  }
+
+  // A kept plavet's file, a note holding its code, or its file cut short.
+  void open() {
+    const sheet::State state = someKept();
+    std::string name = "kept.plavet", bytes = store::writePlavetFile(state);
+    switch (choices_.below(4)) {
+      case 0:
+        name = "note.txt";
+        bytes = "My plavet: " + store::encodeCode(state) + "\n";
+        break;
+      case 1:
+        name = "cut.PLAVET";
+        bytes.resize(choices_.below(static_cast<unsigned>(bytes.size())));
+        break;
+      default:
+        break;
+    }
+    const bool chooser = choices_.below(2) == 0;
+    if (chooser) session_.endTyping();  // the Open button
+    answer_ = session_.openFile(name, bytes);
+    write(std::string(chooser ? "open chooser " : "open drop ") + name + " " + hex(bytes));
+  }
+
+  // A kept plavet's code in a chat line or as text, or damaged, or none.
+  void paste() {
+    const sheet::State state = someKept();
+    std::string text;
+    switch (choices_.below(4)) {
+      case 0:
+        text = store::plavetAsText(state);
+        break;
+      case 1:
+        text = store::encodeCode(state);
+        text.resize(text.size() / 2);
+        break;
+      case 2:
+        text = "no code here";
+        break;
+      default:
+        text = "try this: " + store::encodeCode(state) + " !";
+    }
+    answer_ = session_.pasteCode(text);
+    write(std::string(choices_.below(2) == 0 ? "paste button " : "paste enter ") + hex(text));
+  }
+
   void write(const std::string& action) {
     std::printf("%s\n%s\n", action.c_str(), answer_.c_str());
   }
@@ -436,6 +538,7 @@ class PageUser {
   RandomChoices& choices_;
   std::string answer_;  // what the page shows after the action
   bool panelOpen_ = false;
+  std::vector<sheet::State> kept_;  // the plavets saved so far
 };
 
 void historyRuns(long count, std::uint64_t start) {
@@ -479,10 +582,12 @@ int main(int argc, char** argv) {
     goalRuns(std::strtol(argv[2], nullptr, 0), start);
   } else if (what == "history" && argc > 2) {
     historyRuns(std::strtol(argv[2], nullptr, 0), start);
+  } else if (what == "files") {
+    files();
   } else if (what == "numbers") {
     numbers();
   } else {
-    std::fprintf(stderr, "usage: %s runs|goals|history COUNT [START] | numbers\n", argv[0]);
+    std::fprintf(stderr, "usage: %s runs|goals|history COUNT [START] | files | numbers\n", argv[0]);
     return 2;
   }
 }
