@@ -25,6 +25,9 @@ std::string selection(sheet::Selection selection);
 int selectionKey(sheet::Selection selection);
 
 inline constexpr std::string_view kPasteCode = "Paste plavet code";
+// The page's Open: it asks nothing before it sets a plavet aside, so the
+// plavet it replaces stays one Undo away.
+inline constexpr std::string_view kOpenFile = "Open plavet file";
 inline constexpr std::string_view kApplyPlan = "Apply Plan";
 
 // What a screen reader calls the controls these steps name: "M Fire",

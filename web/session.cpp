@@ -251,8 +251,13 @@ std::string Session::openFile(std::string_view name, std::string_view bytes) {
   const store::Loaded loaded = store::readPlavetFile(bytes);
   if (!loaded.state) return refuseFile(name, loaded.reason);
   messages_.clear();
+  const sheet::State before = planner_.state();
   putInPlace(*loaded.state);
-  history_.clear();
+  // The desktop asks to save a changed plavet before it opens another and
+  // then starts the history afresh; the page asks nothing, so the plavet it
+  // set aside stays one Undo away. What was opened is its file's.
+  history_.record(std::string(history::steps::kOpenFile), before, planner_.state());
+  history_.markClean();
   fileName_ = isPlavetFile(name) ? name : kNewFileName;
   return answer();
 }

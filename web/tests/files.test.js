@@ -42,12 +42,13 @@ test("Save gives the writer's bytes; opened again, chosen or dropped, they give 
   assert.deepEqual(saved, { name: "plavet.plavet", bytes: Buffer.from(written.text) });
   assert.equal(await undoName(d.page), "Undo Show current skills", "Save records nothing");
 
-  // In a fresh page: the plavet whole, a fresh history, and Save keeps the name.
+  // In a fresh page: the plavet whole, one step that Undo takes back, and
+  // Save keeps the name.
   const opened = new Driver(await openPage(await browser.newContext()), core);
   await chooseFile(opened.page, "Mage.PLAVET", saved.bytes);
   const answer = await opened.expect(opened.mirror.openFile("Mage.PLAVET", saved.bytes));
   assert.equal(JSON.stringify(answer.state), plavet);
-  assert.deepEqual([answer.undo, answer.redo], ["", ""]);
+  assert.deepEqual([answer.undo, answer.redo], ["Open plavet file", ""]);
   await opened.page.focus("#cmbrace"); // the keys work from a selection box too
   assert.deepEqual(await saveFile(opened.page, "Control+s"), { name: "Mage.PLAVET", bytes: saved.bytes });
 
