@@ -43,6 +43,16 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
   return row[b.size()];
 }
 
+// A typed text as a message quotes it: a long one cut short after its first
+// characters (never inside a UTF-8 sequence), so that a tooltip stays a line.
+std::string quoted(std::string_view text) {
+  constexpr std::size_t kLongest = 60;
+  if (text.size() <= kLongest) return std::string(text);
+  std::size_t cut = kLongest;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xc0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "\u2026";
+}
+
 }  // namespace
 
 std::span<const std::string_view> listNames(Selection selection) {
@@ -79,7 +89,7 @@ std::optional<std::string_view> nearestName(std::string_view text,
 std::string selectionWarning(Selection selection, std::string_view text) {
   if (text.empty() || isListName(selection, text)) return {};
   const std::string_view what = selection == Selection::Race ? "race" : "class";
-  std::string out = "\u201c" + std::string(text) + "\u201d is not a " + std::string(what) +
+  std::string out = "\u201c" + quoted(text) + "\u201d is not a " + std::string(what) +
                     " of the list, so no " + std::string(what) + " rule applies.";
   if (const auto meant = nearestName(text, listNames(selection)))
     out += " Did you mean \u201c" + std::string(*meant) + "\u201d?";
