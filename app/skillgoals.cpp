@@ -346,9 +346,10 @@ void SkillGoals::showRows() {
         asGoal = fromUtf8(row.fit);
       item->setText(GoalColumn, asGoal);
       item->setToolTip(GoalColumn, asGoal);
-      item->setForeground(GoalColumn, row.dropped || asGoal.startsWith("doesn't") ? kUnmet
-                                      : row.order                                 ? kMet
-                                                                                  : QColor());
+      const auto& exploration = planning_.exploration();
+      const goals::Fit* fit = exploration ? exploration->fitOf(row.goal) : nullptr;
+      const bool unmet = row.dropped || (fit && !fit->fits);
+      item->setForeground(GoalColumn, unmet ? kUnmet : row.order ? kMet : QColor());
     }
   }
 }
