@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "app/plavet.h"
+#include "skills/needs.h"
 
 namespace {
 
@@ -479,8 +480,8 @@ QString SkillGoals::summary() const {
                      .arg(p.finalPools.either);
 
   html += "<table cellspacing=0 cellpadding=2><tr><th></th>";
-  for (const char* element : {"Fire", "Earth", "Water", "Air", "Spirit"})
-    html += QString("<th align=right>&nbsp;%1</th>").arg(tr(element));
+  for (std::string_view element : skills::kElementNames)
+    html += QString("<th align=right>&nbsp;%1</th>").arg(fromUtf8(element));
   html += "</tr>";
   auto row = [&](const QString& label, const skills::ElementValues& values, int first) {
     html += QString("<tr><td>%1</td>").arg(label);

@@ -16,6 +16,7 @@
 #include "goals/solver.h"
 #include "sheet/planner.h"
 #include "skills/catalogue.h"
+#include "skills/needs.h"
 
 namespace goals {
 
@@ -81,8 +82,7 @@ void play(const Problem& problem, const Plan& plan, sheet::Planner& planner);
 // plan's) checked again. By sheet::Spell.
 sheet::State played(const Problem& problem, const Plan& plan, const std::array<bool, 3>& spells);
 
-// "M Fire", "P Spirit": a value as the player reads it.
-std::string valueName(skills::Value value);
+using skills::valueName;  // "M Fire", "P Spirit"
 
 // The presses of a phase in words: "M Fire +40 (Magic pool), P Air +10 (4
 // from the Physical pool, 6 from the Either pool)"; "no presses" for none.

@@ -112,14 +112,6 @@ skills::ElementValues elementValues(const Values& values) {
 
 }  // namespace
 
-std::string valueName(skills::Value value) {
-  static constexpr std::array<const char*, skills::kElementCount> kElements = {
-      "Fire", "Earth", "Water", "Air", "Spirit"};
-  const int v = skills::index(value);
-  return std::string(v < skills::kElementCount ? "M " : "P ") +
-         kElements[v % skills::kElementCount];
-}
-
 const skills::SkillRow& rowOf(const Problem& problem, const Goal& goal) {
   const auto rows = skills::rowsOf(
       goal.copy == skills::Copy::FirstClass ? problem.firstClass : problem.secondClass, goal.copy);

@@ -2,18 +2,12 @@
 
 #include <array>
 
+#include "skills/needs.h"
+
 namespace history::steps {
 
 std::string startReset(const sheet::State& before) {
   return before.startResetToggle ? "Reset plavet" : "Start plavet";
-}
-
-std::string valueName(skills::Value value) {
-  static constexpr std::array<std::string_view, skills::kElementCount> kElements = {
-      "Fire", "Earth", "Water", "Air", "Spirit"};
-  const int v = skills::index(value);
-  return std::string(v < skills::kElementCount ? "M " : "P ") +
-         std::string(kElements[v % skills::kElementCount]);
 }
 
 std::string_view spellName(sheet::Spell spell) {
@@ -30,7 +24,7 @@ std::string_view bonusName(sheet::Bonus bonus) {
 
 std::string arrow(skills::Value value, sheet::Direction direction, std::int16_t buttonCode) {
   std::string name =
-      (direction == sheet::Direction::Raise ? "Raise " : "Lower ") + valueName(value);
+      (direction == sheet::Direction::Raise ? "Raise " : "Lower ") + skills::valueName(value);
   if (buttonCode == sheet::kLeftButton) name += " by 1";
   if (buttonCode == sheet::kRightButton) name += " by 10";
   return name;

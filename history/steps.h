@@ -30,9 +30,8 @@ inline constexpr std::string_view kPasteCode = "Paste plavet code";
 inline constexpr std::string_view kOpenFile = "Open plavet file";
 inline constexpr std::string_view kApplyPlan = "Apply Plan";
 
-// What a screen reader calls the controls these steps name: "M Fire",
-// "Bless", "PElement Building Bonus 1".
-std::string valueName(skills::Value value);
+// What a screen reader calls the controls these steps name: "Bless",
+// "PElement Building Bonus 1" (and skills::valueName: "M Fire").
 std::string_view spellName(sheet::Spell spell);
 std::string_view bonusName(sheet::Bonus bonus);
 

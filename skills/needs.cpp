@@ -11,6 +11,12 @@ std::string_view valueWord(Value value) {
   return kWords[index(value)];
 }
 
+std::string valueName(Value value) {
+  const int v = index(value);
+  return std::string(v < kElementCount ? "M " : "P ") +
+         std::string(kElementNames[v % kElementCount]);
+}
+
 std::string needsText(const SkillRow& row) {
   std::string text;
   for (int i = 0; i < row.needCount; ++i) {

@@ -3,6 +3,7 @@
 // whether a skill is listed, so they are right where a label is not.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,13 @@ namespace skills {
 
 // "MFire", "PSpirit": a value as the labels name it.
 std::string_view valueWord(Value value);
+
+// "Fire" ... "Spirit", in the order of the elements.
+inline constexpr std::array<std::string_view, kElementCount> kElementNames = {
+    "Fire", "Earth", "Water", "Air", "Spirit"};
+
+// "M Fire", "P Spirit": a value as the window's labels and a player read it.
+std::string valueName(Value value);
 
 // "MFire 55 and MSpirit 40"; empty for a skill that needs nothing.
 std::string needsText(const SkillRow& row);

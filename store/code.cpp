@@ -23,6 +23,7 @@
 #include <cmath>
 
 #include "sheet/tables.h"
+#include "skills/needs.h"
 #include "store/code.h"
 #include "store/codeframe.h"
 #include "store/derived.h"
@@ -197,8 +198,8 @@ Loaded decodePayload(const frame::Body& body, int version, std::size_t codeLengt
     for (int v = 0; v < skills::kValueCount; ++v) {
       const unsigned value = p[kFixedBytes + v];
       if (value > sheet::kMaxValue)
-        return refused(
-            outOfRange(fields::valueName(v) + " at multi-classing", value, "not from 0 to 200"));
+        return refused(outOfRange(skills::valueName(skills::Value(v)) + " at multi-classing", value,
+                                  "not from 0 to 200"));
       values[v] = value;
     }
     s.valuesAtMultiClass = values;
@@ -216,7 +217,7 @@ Loaded decodePayload(const frame::Body& body, int version, std::size_t codeLengt
   for (int v = 0; v < skills::kValueCount; ++v) {
     const unsigned value = p[kFirstValue + v];
     if (value > sheet::kMaxValue)
-      return refused(outOfRange(fields::valueName(v), value, "not from 0 to 200"));
+      return refused(outOfRange(skills::valueName(skills::Value(v)), value, "not from 0 to 200"));
     s.boxes[v] = value;
   }
   for (int i = 0; i < 3; ++i)

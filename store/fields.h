@@ -11,18 +11,9 @@
 
 namespace store::fields {
 
-inline constexpr std::array<std::string_view, skills::kElementCount> kElements = {
-    "Fire", "Earth", "Water", "Air", "Spirit"};
-
 // The ten M and P values as a file names them, in the order of skills::Value.
 inline constexpr std::array<std::string_view, skills::kValueCount> kValueKeys = {
     "mFire", "mEarth", "mWater", "mAir", "mSpirit", "pFire", "pEarth", "pWater", "pAir", "pSpirit"};
-
-// A value as the window's words name it: "M Fire".
-inline std::string valueName(int value) {
-  return std::string(value < skills::kElementCount ? "M " : "P ") +
-         std::string(kElements[value % skills::kElementCount]);
-}
 
 // The eleven yes-or-no fields. A code packs them into bits in this order.
 // clang-format off

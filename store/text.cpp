@@ -6,6 +6,7 @@
 #include <array>
 
 #include "sheet/numbers.h"
+#include "skills/needs.h"
 #include "store/code.h"
 #include "store/fields.h"
 #include "store/utf8.h"
@@ -44,7 +45,7 @@ std::string valueTable(const sheet::State& s) {
     return [&, box](int e) { return sheet::formatNumber(s.boxes[box(e)]); };
   };
   const std::array<std::pair<std::string_view, Cells>, 4> rows = {{
-      {" ", cells([](int e) { return std::string(fields::kElements[e]); })},
+      {" ", cells([](int e) { return std::string(skills::kElementNames[e]); })},
       {"M", cells(number([](int e) { return skills::index(skills::magicValue(e)); }))},
       {"P", cells(number([](int e) { return skills::index(skills::physicalValue(e)); }))},
       {"D", cells(number([](int e) { return static_cast<int>(sheet::dBox(e)); }))},
@@ -82,7 +83,7 @@ std::string learnedLine(const sheet::State& s) {
   if (!s.valuesAtMultiClass) return {};
   std::string out = "Learned before multi-classing: ";
   for (int v = 0; v < skills::kValueCount; ++v)
-    out += (v > 0 ? ", " : "") + fields::valueName(v) + " " +
+    out += (v > 0 ? ", " : "") + skills::valueName(skills::Value(v)) + " " +
            sheet::formatNumber((*s.valuesAtMultiClass)[v]);
   return out + "\n";
 }
