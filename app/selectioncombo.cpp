@@ -1,5 +1,6 @@
 #include "app/selectioncombo.h"
 
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -89,12 +90,18 @@ class SelectionCombo::Edit final : public QLineEdit {
 SelectionCombo::SelectionCombo(sheet::Selection selection, const QStringList& items,
                                QWidget* parent)
     : QComboBox(parent), edit_(new Edit(selection, this)) {
-  setLineEdit(edit_);                    // editable, without building the drop-down list yet
+  // No completer of Qt's: it would put its proposal into the text itself. A
+  // combo box makes one over its items for a line edit that has none, so the
+  // line edit holds an empty one while it is given, and then none at all.
+  {
+    QCompleter none;
+    edit_->setCompleter(&none);
+    setLineEdit(edit_);  // editable, without building the drop-down list yet
+    setCompleter(nullptr);
+  }
   setInsertPolicy(QComboBox::NoInsert);  // typed text never becomes an item
   setMaxVisibleItems(16);
   addItems(items);
-  // No completer of Qt's: it would put its proposal into the text itself.
-  setCompleter(nullptr);
   setCurrentIndex(-1);
   setEditText(QString());
 }
