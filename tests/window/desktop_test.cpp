@@ -3,8 +3,10 @@
 // reader says about it.
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QtTest>
 
 #include "app/arrowbutton.h"
@@ -54,6 +56,33 @@ class DesktopTest : public QObject {
     QCOMPARE(QGuiApplication::desktopFileName(), QString(PLAVET_DESKTOP_ID));
     // The window class, which the menu entry's StartupWMClass names.
     QCOMPARE(QApplication::applicationName(), QString("PlavetProgram"));
+  }
+
+  // The first of the icon's tests: nothing has asked for its pixels yet.
+  void theIconIsNotReadBeforeItIsDrawn() {
+    QFile maps("/proc/self/maps");
+    if (!maps.open(QIODevice::ReadOnly)) QSKIP("no /proc on this system");
+    QVERIFY2(!maps.readAll().contains("qsvgicon"), "the SVG icon plugin loaded at start-up");
+  }
+
+  void theIconIsTheDrawingAtEverySize() {
+    const QIcon drawing(":/" PLAVET_DESKTOP_ID ".svg");
+    const QIcon icon = QApplication::windowIcon();
+    for (int size : {16, 22, 32, 48, 64, 100, 256})
+      for (qreal ratio : {1.0, 1.5, 2.0}) {
+        QCOMPARE(icon.actualSize(QSize(size, size)), drawing.actualSize(QSize(size, size)));
+        QCOMPARE(icon.pixmap(QSize(size, size), ratio).toImage(),
+                 drawing.pixmap(QSize(size, size), ratio).toImage());
+      }
+    // Painted into a rectangle, as a list or a button draws an icon.
+    auto paintedBy = [](const QIcon& source) {
+      QImage image(64, 40, QImage::Format_ARGB32_Premultiplied);
+      image.fill(Qt::transparent);
+      QPainter painter(&image);
+      source.paint(&painter, image.rect());
+      return image;
+    };
+    QCOMPARE(paintedBy(icon), paintedBy(drawing));
   }
 
   void theIconIsSharpAtEverySize() {

@@ -1,6 +1,7 @@
 // The window over the planner: controls, keyboard order, mouse buttons and
 // message boxes, driven as a user would drive them.
 #include <QCheckBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -241,6 +242,15 @@ class WindowTest : public QObject {
     click("cmdstrt");
     QCOMPARE(boxText("txtmf"), QString("0"));  // no race matched
     QCOMPARE(boxText("txtmpr"), QString("300"));
+  }
+
+  // Qt's completer would write its proposal into the text: none is kept, not
+  // even the one a combo box makes for a line edit without its own.
+  void selectionsHoldNoCompleter() {
+    for (const char* name : {"cmbrace", "cmbfc", "cmbsc"}) {
+      QVERIFY(!find<QComboBox>(name)->completer());
+      QVERIFY(find<QComboBox>(name)->findChildren<QCompleter*>().isEmpty());
+    }
   }
 
   // Typing offers the rest of a list name; only taking the offer writes it.
