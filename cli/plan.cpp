@@ -1,7 +1,6 @@
 #include "cli/plan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iomanip>
 #include <iostream>
 #include <optional>
@@ -13,6 +12,7 @@
 #include "goals/explore.h"
 #include "goals/goals.h"
 #include "goals/labels.h"
+#include "sheet/names.h"
 #include "skills/needs.h"
 
 namespace cli {
@@ -56,12 +56,6 @@ constexpr std::string_view kHelp =
     "  plavet plan --race Dwarf --first Artificer --second Anti-Paladin \\\n"
     "      --first-skill Vorpalize --second-skill Charge --explore\n";
 
-std::string lowered(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 // ---- Reading the arguments -------------------------------------------------
 
 struct Request {
@@ -76,30 +70,6 @@ std::vector<std::string_view> skillTexts(std::string_view className, skills::Cop
   return texts;
 }
 
-// The rows a skill option may mean, as their indices: the row of that very
-// text; else the rows whose text or name ("Vorpalize" of "Vorpalize (55
-// MFire)") it is in any case; else those whose name it begins, word by word
-// ("heal" of "Heal Light" and "Heal Serious").
-std::vector<int> rowsMeant(const std::vector<std::string_view>& texts, std::string_view text) {
-  const auto where = [&](auto fits) {
-    std::vector<int> found;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-      if (fits(texts[i], lowered(texts[i].substr(0, texts[i].find(" ("))))) found.push_back(int(i));
-    return found;
-  };
-  const std::string typed = lowered(text);
-  for (const auto& found :
-       {where([&](std::string_view row, const std::string&) { return row == text; }),
-        where([&](std::string_view row, const std::string&name) {
-          return lowered(row) == typed || name == typed;
-        }),
-        where([&](std::string_view, const std::string&name) {
-          return !typed.empty() && name.starts_with(typed + " ");
-        })})
-    if (!found.empty()) return found;
-  return {};
-}
-
 // The goal a skill option names, among the rows of its class and copy.
 goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string& text) {
   const bool firstCopy = copy == skills::Copy::FirstClass;
@@ -107,7 +77,7 @@ goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string
   const std::vector<std::string_view> texts = skillTexts(className, copy);
   const std::string what =
       "a skill of " + className + (firstCopy ? " as first" : " as second") + " class";
-  const std::vector<int> meant = rowsMeant(texts, text);
+  const std::vector<int> meant = sheet::rowsMeant(texts, text);
   if (meant.size() == 1) return {copy, meant[0]};
   if (meant.size() > 1) {
     std::string why = "\"" + text + "\" fits " + std::to_string(meant.size()) + " skills of " +
@@ -117,7 +87,8 @@ goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string
     throw BadArguments{why};
   }
   const auto otherCopy = firstCopy ? skills::Copy::SecondClass : skills::Copy::FirstClass;
-  if (!rowsMeant(skillTexts(firstCopy ? p.secondClass : p.firstClass, otherCopy), text).empty())
+  if (!sheet::rowsMeant(skillTexts(firstCopy ? p.secondClass : p.firstClass, otherCopy), text)
+           .empty())
     throw BadArguments{"\"" + text + "\" is not " + what + "; give it with " +
                        (firstCopy ? "--second-skill" : "--first-skill")};
   known(text, texts, what);  // throws, with the nearest name

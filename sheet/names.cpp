@@ -120,6 +120,26 @@ std::optional<std::string_view> meantName(std::span<const std::string_view> name
   return nearestName(text, names);
 }
 
+std::vector<int> rowsMeant(std::span<const std::string_view> texts, std::string_view text) {
+  const auto where = [&](auto fits) {
+    std::vector<int> found;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      if (fits(texts[i], lowered(texts[i].substr(0, texts[i].find(" ("))))) found.push_back(int(i));
+    return found;
+  };
+  const std::string typed = lowered(text);
+  for (const auto& found :
+       {where([&](std::string_view row, const std::string&) { return row == text; }),
+        where([&](std::string_view row, const std::string&name) {
+          return lowered(row) == typed || name == typed;
+        }),
+        where([&](std::string_view, const std::string&name) {
+          return !typed.empty() && name.starts_with(typed + " ");
+        })})
+    if (!found.empty()) return found;
+  return {};
+}
+
 std::string selectionWarning(Selection selection, std::string_view text) {
   if (text.empty() || isListName(selection, text)) return {};
   const std::string_view what = selection == Selection::Race ? "race" : "class";

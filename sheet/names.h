@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sheet/planner.h"
 
@@ -42,6 +43,12 @@ std::optional<std::string_view> completion(std::span<const std::string_view> nam
 // nearest name. None for an empty text.
 std::optional<std::string_view> meantName(std::span<const std::string_view> names,
                                           std::string_view text);
+
+// The rows of `texts` (a class's skill rows) that a typed skill may mean, as
+// their indices: the row of that very text; else the rows whose text or name
+// ("Vorpalize" of "Vorpalize (55 MFire)") it is in any case; else those whose
+// name it begins, word by word ("heal" of "Heal Light" and "Heal Serious").
+std::vector<int> rowsMeant(std::span<const std::string_view> texts, std::string_view text);
 
 // Why a selection's text applies no rule, for a mark beside it: "“human” is
 // not a race of the list, so no race rule applies. Did you mean “Human”?".
