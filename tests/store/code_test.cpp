@@ -271,8 +271,6 @@ TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
       {"goals of a typed class", seal(3, typedGoal), "of \"Druid \", which has 0"},
       {"a count over 2", seal(3, with(goalsPayload(), 34, 0x31)),
        "the plan's Magic count is 3, not from 0 to 2"},
-      {"a Physical count over 2", seal(3, with(goalsPayload(), 34, 0x2f)),
-       "the plan's Physical count is 15"},
   };
   for (const Refusal& r : refusals) {
     const store::Loaded loaded = store::decodeCode(r.code);
