@@ -245,8 +245,20 @@ std::vector<RowView> Planning::rows(skills::Copy copy, const sheet::State& plave
     view.now = progress(row, copy, plavet);
     view.order = orderOf(view.goal);
     view.dropped = droppedWhy(view.goal);
+    // The plan starts from a new plavet, which a multi-classed one is not
+    // for what its first class learned.
+    const bool fromNew = copy == skills::Copy::FirstClass && plavet.multiClassed;
     if (const Fit* fit = exploration_ ? exploration_->fitOf(view.goal) : nullptr)
-      view.fit = fitWords(*fit);
+      view.fit = fitWords(*fit, fromNew);
+    if (view.order && !view.dropped && fromNew && !view.now.met)
+      view.keptNote = "kept by the plan: Apply Plan starts the plavet again";
+    if (!view.order)
+      view.plan = view.fit;
+    else
+      view.plan = "goal " + std::to_string(*view.order + 1) + ", " +
+                  (view.dropped            ? "dropped: " + *view.dropped
+                   : view.keptNote.empty() ? std::string("kept")
+                                           : view.keptNote);
     out.push_back(std::move(view));
   }
   return out;
