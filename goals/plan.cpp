@@ -117,7 +117,7 @@ skills::ElementValues elementValues(const Values& values) {
   return out;
 }
 
-// The goals kept of `copy` that need more of `value` than `have`.
+// The goals kept of `copy` that need more of `value` than `have`, each once.
 std::vector<Goal> goalsNeeding(const Problem& problem, const std::vector<Goal>& kept,
                                skills::Copy copy, skills::Value value, int have) {
   std::vector<Goal> out;
@@ -125,7 +125,9 @@ std::vector<Goal> goalsNeeding(const Problem& problem, const std::vector<Goal>& 
     if (goal.copy != copy) continue;
     const skills::SkillRow& row = rowOf(problem, goal);
     for (int i = 0; i < row.needCount; ++i)
-      if (row.needs[i].value == value && row.needs[i].minimum > have) out.push_back(goal);
+      if (row.needs[i].value == value && row.needs[i].minimum > have &&
+          std::find(out.begin(), out.end(), goal) == out.end())
+        out.push_back(goal);
   }
   return out;
 }
