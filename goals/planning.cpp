@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "goals/checklist.h"
 #include "goals/labels.h"
 #include "sheet/tables.h"
 #include "skills/needs.h"
@@ -267,6 +268,11 @@ std::vector<RowView> Planning::rows(skills::Copy copy, const sheet::State& plave
 std::optional<sheet::State> Planning::played(const sheet::State& plavet) const {
   if (!plan_) return std::nullopt;
   return goals::played(problem_, *plan_, plavet.spells);
+}
+
+std::string Planning::checklist(const sheet::State& plavet) const {
+  if (!plan_) return {};
+  return goals::checklist(problem_, *plan_, goals::played(problem_, *plan_, plavet.spells));
 }
 
 }  // namespace goals

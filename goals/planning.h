@@ -116,6 +116,9 @@ class Planning {
   // The plavet the plan makes, with the spells checked in `plavet`: played
   // with the race planned for.
   std::optional<sheet::State> played(const sheet::State& plavet) const;
+  // The plan as a checklist (goals::checklist), played with the spells
+  // checked in `plavet`; empty while there is no plan.
+  std::string checklist(const sheet::State& plavet) const;
 
  private:
   void countBoxes(const std::array<bool, 4>& boxes);

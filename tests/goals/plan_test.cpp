@@ -7,6 +7,7 @@
 #include <random>
 
 #include "../core/support.h"
+#include "goals/checklist.h"
 #include "goals/goals.h"
 #include "sheet/messages.h"
 #include "sheet/tables.h"
@@ -257,6 +258,39 @@ TEST(Plan, RaisesInWordsCountPressesAndNameThePoolsThatPay) {
        "left (Either pool)"},
   };
   for (const auto& [raises, words] : cases) EXPECT_EQ(goals::pressesInWords(raises), words);
+}
+
+}  // namespace
+
+namespace {
+
+// The checklist follows the plan's steps in the order a player takes them,
+// with every D value to two decimals at most.
+TEST(Plan, ChecklistTakesTheStepsInOrder) {
+  Problem p{"Dwarf", "Artificer", "Anti-Paladin", 1, 0, {}};
+  p.goals = {goalOf(p, Copy::FirstClass, "Vorpalize (55 MFire)"),
+             goalOf(p, Copy::SecondClass, "Charge (45 PAir/45 PSpirit)")};
+  const goals::Plan plan = goals::plan(p);
+  const std::string text =
+      goals::checklist(p, plan, goals::played(p, plan, {false, false, true}));  // Endure
+  std::size_t at = 0;
+  for (const std::string& step :
+       {std::string("[ ] Choose Dwarf, Artificer and Anti-Paladin"),
+        std::string("[ ] Check MElement Amount Bonus 1"),
+        "Before multi-classing (" + std::to_string(plan.beforeMultiRaises[0].presses.count()),
+        "[ ] " + goals::raiseWords(plan.beforeMultiRaises[0]), std::string("[ ] Multi-Class Now!"),
+        "[ ] " + goals::raiseWords(plan.afterMultiRaises[0]), std::string("Then listed:"),
+        std::string("Vorpalize (55 MFire)"), std::string("Charge (45 PAir/45 PSpirit)"),
+        "Points left: " + std::to_string(plan.pointsLeft)}) {
+    at = text.find(step, at);
+    ASSERT_NE(at, std::string::npos) << step << "\nin\n" << text;
+  }
+  const std::size_t d = text.find("\n    D ");
+  ASSERT_NE(d, std::string::npos) << text;
+  const std::string line = text.substr(d + 1, text.find('\n', d + 1) - d - 1);
+  for (std::size_t dot = line.find('.'); dot != std::string::npos; dot = line.find('.', dot + 1))
+    EXPECT_TRUE(dot + 3 >= line.size() || line[dot + 3] == ' ') << line;
+  EXPECT_NE(line.find('.'), std::string::npos) << line;  // Endure makes fractions
 }
 
 }  // namespace
