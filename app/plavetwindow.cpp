@@ -84,6 +84,8 @@ void PlavetWindow::buildMenus() {
   command(file, tr("Save &As..."), &PlavetWindow::saveAs,
           keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   file->addSeparator();
+  command(file, tr("&Print Plan..."), [this] { goalsWindow().printPlan(); });
+  file->addSeparator();
   command(file, tr("&Quit"), &PlavetWindow::quit,
           keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
@@ -119,6 +121,7 @@ void PlavetWindow::buildMenus() {
   QMenu* plan = menuBar()->addMenu(tr("&Plan"));
   command(plan, tr("Skill &Goals..."), &PlavetWindow::showSkillGoals,
           {QKeySequence(Qt::CTRL | Qt::Key_G)});
+  command(plan, tr("Copy Plan as &Text"), [this] { goalsWindow().copyPlanAsText(); });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   command(
@@ -150,13 +153,17 @@ void PlavetWindow::putInPlace(const sheet::State& state) {
 }
 
 void PlavetWindow::showSkillGoals() {
+  goalsWindow().open();
+}
+
+SkillGoals& PlavetWindow::goalsWindow() {
   if (!skillGoals_) {
     skillGoals_ = std::make_unique<SkillGoals>(*plavet_, [this](const sheet::State& s) {
       replacePlavet(s, QString::fromUtf8(history::steps::kApplyPlan));
     });
     connect(skillGoals_.get(), &SkillGoals::used, this, [this] { history_.endTyping(); });
   }
-  skillGoals_->open();
+  return *skillGoals_;
 }
 
 void PlavetWindow::undo() {
