@@ -94,6 +94,8 @@ void PlavetWindow::buildMenus() {
   command(file, tr("Save &As..."), &PlavetWindow::saveAs,
           keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   file->addSeparator();
+  command(file, tr("&Print Plan..."), [this] { goalsWindow().printPlan(); });
+  file->addSeparator();
   command(file, tr("&Quit"), &PlavetWindow::quit,
           keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
@@ -129,6 +131,7 @@ void PlavetWindow::buildMenus() {
   QMenu* plan = menuBar()->addMenu(tr("&Plan"));
   command(plan, tr("Skill &Goals..."), &PlavetWindow::showSkillGoals,
           {QKeySequence(Qt::CTRL | Qt::Key_G)});
+  command(plan, tr("Copy Plan as &Text"), [this] { goalsWindow().copyPlanAsText(); });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   command(
@@ -154,13 +157,17 @@ void PlavetWindow::putInPlace(const sheet::State& state) {
 }
 
 void PlavetWindow::showSkillGoals() {
+  goalsWindow().open();
+}
+
+SkillGoals& PlavetWindow::goalsWindow() {
   if (!skillGoals_) {
     skillGoals_ = std::make_unique<SkillGoals>(
         *plavet_, [this](const sheet::State& s, const QString& step) { replacePlavet(s, step); });
     connect(skillGoals_.get(), &SkillGoals::used, this,
             [this] { document_.history().endTyping(); });
   }
-  skillGoals_->open();
+  return *skillGoals_;
 }
 
 void PlavetWindow::undo() {

@@ -69,6 +69,8 @@ class PlavetWindow : public QMainWindow {
   void pasteCode();
   void about();
   void showSkillGoals();
+  // The Skill Goals window, made on first use (opened or not).
+  SkillGoals& goalsWindow();
 
   // The Skill Goals window, once it has been opened.
   SkillGoals* skillGoals() const { return skillGoals_.get(); }

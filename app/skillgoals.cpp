@@ -1,9 +1,12 @@
 #include "app/skillgoals.h"
 
+#include <QApplication>
 #include <QBoxLayout>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibrary>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +16,7 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 
+#include "app/messagebox.h"
 #include "app/plavet.h"
 #include "history/steps.h"
 #include "skills/needs.h"
@@ -241,8 +245,18 @@ QLayout* SkillGoals::buildButtons() {
   connect(applyButton_, &QPushButton::clicked, this, &SkillGoals::applyPlan);
   auto* applyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return), this);
   connect(applyKey, &QShortcut::activated, this, &SkillGoals::applyPlan);
+  copyButton_ = new QPushButton(tr("Copy Plan as &Text"), goalsArea_);
+  copyButton_->setObjectName("copyPlan");
+  copyButton_->setToolTip(tr("The plan as a checklist to follow, on the clipboard"));
+  connect(copyButton_, &QPushButton::clicked, this, &SkillGoals::copyPlanAsText);
+  printButton_ = new QPushButton(tr("&Print Plan..."), goalsArea_);
+  printButton_->setObjectName("printPlan");
+  printButton_->setToolTip(tr("The plan as a checklist, on one page"));
+  connect(printButton_, &QPushButton::clicked, this, &SkillGoals::printPlan);
   buttons->addWidget(clear);
   buttons->addStretch();
+  buttons->addWidget(copyButton_);
+  buttons->addWidget(printButton_);
   buttons->addWidget(applyButton_);
   return buttons;
 }
@@ -363,13 +377,7 @@ void SkillGoals::showRows() {
       item->setToolTip(NeedsColumn, now);
       item->setForeground(NeedsColumn, row.now.met ? kMet : kUnmet);
 
-      QString asGoal;
-      if (row.order)
-        asGoal = row.dropped
-                     ? tr("goal %1, dropped: %2").arg(*row.order + 1).arg(fromUtf8(*row.dropped))
-                     : tr("goal %1, kept").arg(*row.order + 1);
-      else
-        asGoal = fromUtf8(row.fit);
+      const QString asGoal = fromUtf8(row.plan);
       item->setText(GoalColumn, asGoal);
       item->setToolTip(GoalColumn, asGoal);
       const auto& exploration = planning_.exploration();
@@ -490,7 +498,8 @@ void SkillGoals::bonusesChanged(bool magic) {
 void SkillGoals::showPlan() {
   if (planShown_ == planning_.plansMade()) return;
   planShown_ = planning_.plansMade();
-  applyButton_->setEnabled(plan().has_value());
+  for (QPushButton* button : {applyButton_, copyButton_, printButton_})
+    button->setEnabled(plan().has_value());
   summary_->setHtml(plan() ? summary() : QString());
   showOrder();
   showCounts();
@@ -501,6 +510,42 @@ void SkillGoals::applyPlan() {
   emit used();
   if (const auto played = planning_.played(plavet_.planner().state()))
     put_(*played, fromUtf8(history::steps::kApplyPlan));
+}
+
+void SkillGoals::copyPlanAsText() {
+  emit used();
+  follow(!isVisible());
+  const std::string text = planning_.checklist(plavet_.planner().state());
+  if (!text.empty()) QApplication::clipboard()->setText(fromUtf8(text));
+}
+
+void SkillGoals::printPlan() {
+  emit used();
+  follow(!isVisible());
+  const std::string text = planning_.checklist(plavet_.planner().state());
+  if (text.empty()) return;
+  // Qt's print support comes with the module, on the first print only.
+  using Preview = void (*)(QWidget*, const QString*, const QString*);
+  static Preview preview = nullptr;
+  static QString failure;
+  if (!preview && failure.isEmpty()) {
+    QLibrary beside(QCoreApplication::applicationDirPath() + "/plavet_print");
+    preview = reinterpret_cast<Preview>(beside.resolve("plavetPrintPreview"));
+    if (!preview) {
+      QLibrary built(QStringLiteral(PLAVET_PRINT_MODULE));
+      preview = reinterpret_cast<Preview>(built.resolve("plavetPrintPreview"));
+      if (!preview) failure = built.errorString();
+    }
+  }
+  if (!preview) {
+    showMessage(this, tr("Print Plan needs the program's print module: %1").arg(failure),
+                tr("Print Plan"));
+    return;
+  }
+  const QString title = tr("Plan: %1").arg(fromUtf8(planning_.problem().race));
+  const QString body = fromUtf8(text);
+  QWidget* parent = isVisible() ? static_cast<QWidget*>(this) : plavet_.window();
+  preview(parent, &title, &body);
 }
 
 // The plan in words: the points it leaves, the values before multi-classing

@@ -50,6 +50,10 @@ class SkillGoals : public QWidget {
   const std::optional<goals::Plan>& plan() const { return planning_.plan(); }
   const goals::Planning& planning() const { return planning_; }
   void applyPlan();
+  // The plan as a checklist (goals::checklist) on the clipboard; in a print
+  // preview. Nothing while there is no plan.
+  void copyPlanAsText();
+  void printPlan();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,4 +107,6 @@ class SkillGoals : public QWidget {
   QTextBrowser* summary_ = nullptr;
   QTreeWidget* races_ = nullptr;
   QPushButton* applyButton_ = nullptr;
+  QPushButton* copyButton_ = nullptr;
+  QPushButton* printButton_ = nullptr;
 };

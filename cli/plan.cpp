@@ -183,14 +183,26 @@ void writeJson(std::ostream& out, const goals::Problem& problem, const goals::Pl
   for (const auto& [phase, raises] : {std::pair{"beforeMulti", &plan.beforeMultiRaises},
                                       {"afterMulti", &plan.afterMultiRaises}}) {
     for (const goals::Raise& r : *raises) {
+      const auto goalList = [&](const std::vector<goals::Goal>& goals) {
+        std::string list = "[";
+        for (std::size_t i = 0; i < goals.size(); ++i)
+          list += (i ? ", " : "") + json(problem, goals[i]);
+        return list + "]";
+      };
       out << (firstPress ? "" : ", ") << "{\"phase\": \"" << phase << "\", \"value\": \""
-          << jsonKey(r.value) << "\", \"button\": \"left\", \"presses\": " << r.presses
+          << jsonKey(r.value) << "\", \"points\": " << r.points
+          << ", \"right\": " << r.presses.right << ", \"left\": " << r.presses.left
           << ", \"fromKindPool\": " << r.fromKindPool << ", \"fromEither\": " << r.fromEither
+          << ", \"goals\": " << goalList(r.goals) << ", \"early\": " << r.early
+          << ", \"earlyFor\": " << goalList(r.earlyFor) << ", \"gain\": " << r.gain
+          << ", \"fitsWithout\": " << (r.fitsWithout ? "true" : "false")
+          << ", \"why\": " << jsonString(r.why) << ", \"purpose\": " << jsonString(r.purpose)
           << "}";
       firstPress = false;
     }
   }
-  out << "], \"kept\": [";
+  out << "], \"pressCount\": " << plan.presses;
+  out << ", \"kept\": [";
   for (std::size_t i = 0; i < plan.kept.size(); ++i)
     out << (i ? ", " : "") << json(problem, plan.kept[i]);
   out << "]";
@@ -198,6 +210,8 @@ void writeJson(std::ostream& out, const goals::Problem& problem, const goals::Pl
   out << "}\n";
 }
 
+// Each raise as a player makes it: "M Fire    +40: 4 right; 15 to 55 (40
+// from the Magic pool); for Vorpalize".
 void writePresses(std::ostream& out, const std::vector<goals::Raise>& raises,
                   const skills::ElementValues& from) {
   if (raises.empty()) out << "  nothing to raise\n";
@@ -205,12 +219,14 @@ void writePresses(std::ostream& out, const std::vector<goals::Raise>& raises,
     const int v = skills::index(r.value);
     const char* kind = v < skills::kElementCount ? "Magic" : "Physical";
     out << "  " << std::left << std::setw(9) << goals::valueName(r.value) << std::right
-        << std::setw(4) << r.presses << (r.presses == 1 ? " left press" : " left presses")
-        << " on its raise arrow, " << from[v] << " to " << from[v] + r.presses << " (";
+        << std::setw(4) << ("+" + std::to_string(r.points)) << ": " << goals::pressWords(r.presses)
+        << "; " << from[v] << " to " << from[v] + r.points << " (";
     if (r.fromKindPool) out << r.fromKindPool << " from the " << kind << " pool";
     if (r.fromKindPool && r.fromEither) out << ", ";
     if (r.fromEither) out << r.fromEither << " from the Either pool";
-    out << ")\n";
+    out << ")";
+    if (!r.purpose.empty()) out << "; " << r.purpose;
+    out << "\n";
   }
 }
 
@@ -314,7 +330,7 @@ void writeText(std::ostream& out, const goals::Problem& problem, const goals::Pl
     out << "\n"
         << std::left << std::setw(14) << label << std::right << std::setw(9) << pools->magic
         << std::setw(9) << pools->physical << std::setw(9) << pools->either;
-  out << "\n\nPoints left: " << plan.pointsLeft << "\n";
+  out << "\n\nPoints left: " << plan.pointsLeft << "\nPresses: " << plan.presses << "\n";
   if (plan.dropped.empty()) return;
   out << "\nDropped goals:\n";
   for (const goals::Dropped& d : plan.dropped)

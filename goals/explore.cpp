@@ -81,10 +81,11 @@ Exploration explore(const Problem& problem, const Plan& plan) {
   return out;
 }
 
-std::string fitWords(const Fit& fit) {
-  if (!fit.fits) return "doesn't fit: " + fit.reason;
-  if (fit.cost == 0) return "fits: 0";
-  return "fits: " + std::to_string(fit.cost) + (fit.cost == 1 ? " point" : " points");
+std::string fitWords(const Fit& fit, bool fromNew) {
+  const std::string from = fromNew ? " from a new plavet: " : ": ";
+  if (!fit.fits) return "doesn't fit" + from + fit.reason;
+  if (fit.cost == 0) return "fits" + from + "0";
+  return "fits" + from + std::to_string(fit.cost) + (fit.cost == 1 ? " point" : " points");
 }
 
 }  // namespace goals

@@ -46,7 +46,10 @@ struct Exploration {
 Exploration explore(const Problem& problem, const Plan& plan);
 
 // A fit in words, for a row that is not a goal: "fits: 0", "fits: 1 point",
-// "fits: 15 points", or "doesn't fit: " and the reason.
-std::string fitWords(const Fit& fit);
+// "fits: 15 points", or "doesn't fit: " and the reason. Told `fromNew`, where
+// the plavet has moved past what the plan starts from (a first-class row of
+// a multi-classed plavet): "fits from a new plavet: 5 points", "doesn't fit
+// from a new plavet: ...".
+std::string fitWords(const Fit& fit, bool fromNew = false);
 
 }  // namespace goals

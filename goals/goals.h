@@ -1,7 +1,8 @@
 // Skill goals: the best plavet for the skills a player wants.
 //
-// A plan is played with left presses only: start, check the clan-town boxes,
-// raise values, multi-class, raise values again. It meets its goals when every
+// A plan is played as a player makes it: start, check the clan-town boxes,
+// raise values (a right press for each ten points, a left press for each
+// point over), multi-class, raise values again. It meets its goals when every
 // first-class goal is listed by multi-classing and every second-class goal by
 // "Show Current Skills" at the end; the best plan leaves the most points in
 // the three pools. Goals that can't all be met are taken in their order, each
@@ -29,12 +30,26 @@ struct Problem {
   std::vector<Goal> goals;                    // in the player's order
 };
 
-// So many left presses on a value's raise arrow, and where their points come from.
+// So many points on a value's raise arrow, the presses that make them, where
+// the points come from (the kind pool pays while it can, then the Either
+// pool) and what they are for.
 struct Raise {
   skills::Value value;
-  int presses = 0;
+  int points = 0;
+  Presses presses;
   int fromKindPool = 0;
   int fromEither = 0;
+  std::vector<Goal> goals;  // the goals kept that need these points in this phase
+  // Before multi-classing, points no first-class goal needs: bought early for
+  // the second-class goals `earlyFor`, because the plan leaves `gain` more
+  // points with them than when they are raised after multi-classing (or
+  // because without them the goals don't all fit, `fitsWithout` false).
+  int early = 0;
+  std::vector<Goal> earlyFor;
+  int gain = 0;
+  bool fitsWithout = true;
+  std::string why;      // for early points, the reason in words
+  std::string purpose;  // what the raise is for, in words: "for Vorpalize, Charge"
 };
 
 struct Dropped {
@@ -50,6 +65,7 @@ struct Plan {
   PoolPoints startPools, poolsBeforeMulti, poolsAfterMulti, finalPools;
   std::vector<Raise> beforeMultiRaises, afterMultiRaises;  // in the order played
   int pointsLeft = 0;
+  int presses = 0;  // right and left, in both phases
   std::vector<Goal> kept;
   std::vector<Dropped> dropped;  // in the goals' order
 };
@@ -66,9 +82,9 @@ Plan plan(const Problem& problem);
 const skills::SkillRow& rowOf(const Problem& problem, const Goal& goal);
 
 // Plays a plan through a planner as a player would: selects, starts (after
-// resetting a started plavet), checks the boxes, presses, multi-classes and
-// presses again; then fills the second-class list from the final values,
-// leaving the first-class list as multi-classing built it. The planner's
+// resetting a started plavet), checks the boxes, presses (each raise's right
+// presses, then its left ones), multi-classes and presses again; then fills the second-class list
+// from the final values, leaving the first-class list as multi-classing built it. The planner's
 // messages go to its sink.
 void play(const Problem& problem, const Plan& plan, sheet::Planner& planner);
 
@@ -79,8 +95,16 @@ sheet::State played(const Problem& problem, const Plan& plan, const std::array<b
 
 using skills::valueName;  // "M Fire", "P Spirit"
 
-// The presses of a phase in words: "M Fire +40 (Magic pool), P Air +10 (4
-// from the Physical pool, 6 from the Either pool)"; "no presses" for none.
+// Presses in words: "3 right, 5 left", "4 right", "1 left"; "none" for none.
+std::string pressWords(const Presses& presses);
+
+// A raise in words: "M Fire +35: 3 right, 5 left (Magic pool), for
+// Vorpalize"; where points come from both pools, "(4 from the Physical pool,
+// 6 from the Either pool)".
+std::string raiseWords(const Raise& raise);
+
+// The raises of a phase in words, one after another ("; "); "no presses"
+// for none.
 std::string pressesInWords(const std::vector<Raise>& raises);
 
 }  // namespace goals

@@ -70,6 +70,12 @@ std::optional<std::vector<Requirement>> labelNeeds(std::string_view text) {
   return needs;
 }
 
+std::string_view skillName(std::string_view text) {
+  const std::size_t open = text.rfind('(');
+  const std::string_view name = trimmed(text.substr(0, open));
+  return name.empty() ? trimmed(text) : name;
+}
+
 std::string labelNote(const skills::SkillRow& row) {
   const std::optional<std::vector<Requirement>> stated = labelNeeds(row.text);
   if (!stated) return {};

@@ -19,6 +19,10 @@ namespace goals {
 // brackets that don't read as needs.
 std::optional<std::vector<skills::Requirement>> labelNeeds(std::string_view text);
 
+// The skill a label names, without its bracketed needs: "Vorpalize" for
+// "Vorpalize (55 MFire)"; the whole label when it has no brackets.
+std::string_view skillName(std::string_view text);
+
 // Where the label and the rule disagree, what each says beyond what they
 // share: "label says 40; the rule needs 45" for a skill of one need, the
 // values named otherwise ("label says PFire 55; the rule needs PFire 65",

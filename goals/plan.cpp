@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "goals/goals.h"
+#include "goals/labels.h"
 #include "goals/taking.h"
 #include "sheet/tables.h"
 
@@ -93,13 +94,19 @@ namespace {
 std::vector<Raise> raises(const Values& from, const Values& to, PoolPoints pools) {
   std::vector<Raise> out;
   for (int v = 0; v < skills::kValueCount; ++v) {
-    const int presses = to[v] - from[v];
-    if (presses == 0) continue;
+    const int points = to[v] - from[v];
+    if (points == 0) continue;
     int& kindPool = v < skills::kElementCount ? pools.magic : pools.physical;
-    const int fromKind = std::min(presses, kindPool);
+    const int fromKind = std::min(points, kindPool);
     kindPool -= fromKind;
-    pools.either -= presses - fromKind;
-    out.push_back({static_cast<skills::Value>(v), presses, fromKind, presses - fromKind});
+    pools.either -= points - fromKind;
+    Raise r;
+    r.value = static_cast<skills::Value>(v);
+    r.points = points;
+    r.presses = pressesFor(points);
+    r.fromKindPool = fromKind;
+    r.fromEither = points - fromKind;
+    out.push_back(std::move(r));
   }
   return out;
 }
@@ -107,6 +114,70 @@ std::vector<Raise> raises(const Values& from, const Values& to, PoolPoints pools
 skills::ElementValues elementValues(const Values& values) {
   skills::ElementValues out{};
   std::copy(values.begin(), values.end(), out.begin());
+  return out;
+}
+
+// The goals kept of `copy` that need more of `value` than `have`, each once.
+std::vector<Goal> goalsNeeding(const Problem& problem, const std::vector<Goal>& kept,
+                               skills::Copy copy, skills::Value value, int have) {
+  std::vector<Goal> out;
+  for (const Goal& goal : kept) {
+    if (goal.copy != copy) continue;
+    const skills::SkillRow& row = rowOf(problem, goal);
+    for (int i = 0; i < row.needCount; ++i)
+      if (row.needs[i].value == value && row.needs[i].minimum > have &&
+          std::find(out.begin(), out.end(), goal) == out.end())
+        out.push_back(goal);
+  }
+  return out;
+}
+
+// The skills the goals name, each once: "Vorpalize, Charge".
+std::string names(const Problem& problem, const std::vector<Goal>& goals) {
+  std::vector<std::string_view> seen;
+  std::string out;
+  for (const Goal& goal : goals) {
+    const std::string_view name = skillName(rowOf(problem, goal).text);
+    if (std::find(seen.begin(), seen.end(), name) != seen.end()) continue;
+    seen.push_back(name);
+    out += (out.empty() ? "" : ", ") + std::string(name);
+  }
+  return out;
+}
+
+// Why points no first-class goal needs are raised before multi-classing:
+// undone, the plan leaves fewer points (or doesn't fit), and by how many.
+void explainEarly(Raise& r, const Problem& problem, const std::vector<Goal>& kept,
+                  const Setup& setup, const Needs& needs, const Solution& best) {
+  const int v = skills::index(r.value);
+  const int low = std::max(setup.start[v], needs.beforeMulti[v]);
+  r.early = best.beforeMulti[v] - low;
+  if (r.early == 0) return;
+  Values without = best.beforeMulti;
+  without[v] = low;
+  r.earlyFor = goalsNeeding(problem, kept, skills::Copy::SecondClass, r.value,
+                            halved(without, setup.raceBonus)[v]);
+  const std::optional<Solution> undone = planWith(setup, needs, without);
+  r.fitsWithout = undone.has_value();
+  r.gain = undone ? best.pointsLeft() - undone->pointsLeft() : 0;
+  const bool odd = (low - setup.raceBonus[v]) % 2 == 1;  // the halving would lose its half point
+  const std::string pool = v < skills::kElementCount ? "Magic" : "Physical";
+  r.why = r.early > 1 || !odd
+              ? "spends an odd point of the " + pool + " pool before halving, which halving " +
+                    "would lose"
+              : std::string("makes the part above the race bonus even before halving, so ") +
+                    "halving keeps the point";
+  r.why += undone ? ": " + std::to_string(r.gain) + (r.gain == 1 ? " more point" : " more points") +
+                        " left"
+                  : ": without it the goals don't all fit";
+}
+
+std::string purpose(const Problem& problem, const Raise& r) {
+  std::string out;
+  if (r.points > r.early) out = "for " + names(problem, r.goals);
+  if (r.early > 0)
+    out += (out.empty() ? "" : "; ") + std::to_string(r.early) + " early for " +
+           names(problem, r.earlyFor) + ": " + r.why;
   return out;
 }
 
@@ -144,6 +215,19 @@ Plan plan(const Problem& problem) {
   result.finalPools = best.finalPools;
   result.beforeMultiRaises = raises(setup.start, best.beforeMulti, setup.pools);
   result.afterMultiRaises = raises(afterMulti, best.final, best.poolsAfterMulti);
+  for (Raise& r : result.beforeMultiRaises) {
+    r.goals = goalsNeeding(problem, result.kept, skills::Copy::FirstClass, r.value,
+                           setup.start[skills::index(r.value)]);
+    explainEarly(r, problem, result.kept, setup, taken.needs, best);
+  }
+  for (Raise& r : result.afterMultiRaises)
+    r.goals = goalsNeeding(problem, result.kept, skills::Copy::SecondClass, r.value,
+                           afterMulti[skills::index(r.value)]);
+  for (auto* phase : {&result.beforeMultiRaises, &result.afterMultiRaises})
+    for (Raise& r : *phase) {
+      r.purpose = purpose(problem, r);
+      result.presses += r.presses.count();
+    }
   result.pointsLeft = best.pointsLeft();
   return result;
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "goals/checklist.h"
 #include "goals/labels.h"
 #include "sheet/tables.h"
 #include "skills/needs.h"
@@ -272,8 +273,20 @@ std::vector<RowView> Planning::rows(skills::Copy copy, const sheet::State& plave
     view.now = progress(row, copy, plavet);
     view.order = orderOf(view.goal);
     view.dropped = droppedWhy(view.goal);
+    // The plan starts from a new plavet, which a multi-classed one is not
+    // for what its first class learned.
+    const bool fromNew = copy == skills::Copy::FirstClass && plavet.multiClassed;
     if (const Fit* fit = exploration_ ? exploration_->fitOf(view.goal) : nullptr)
-      view.fit = fitWords(*fit);
+      view.fit = fitWords(*fit, fromNew);
+    if (view.order && !view.dropped && fromNew && !view.now.met)
+      view.keptNote = "kept by the plan: Apply Plan starts the plavet again";
+    if (!view.order)
+      view.plan = view.fit;
+    else
+      view.plan = "goal " + std::to_string(*view.order + 1) + ", " +
+                  (view.dropped            ? "dropped: " + *view.dropped
+                   : view.keptNote.empty() ? std::string("kept")
+                                           : view.keptNote);
     out.push_back(std::move(view));
   }
   return out;
@@ -282,6 +295,11 @@ std::vector<RowView> Planning::rows(skills::Copy copy, const sheet::State& plave
 std::optional<sheet::State> Planning::played(const sheet::State& plavet) const {
   if (!plan_) return std::nullopt;
   return kept(goals::played(problem_, *plan_, plavet.spells));
+}
+
+std::string Planning::checklist(const sheet::State& plavet) const {
+  if (!plan_) return {};
+  return goals::checklist(problem_, *plan_, goals::played(problem_, *plan_, plavet.spells));
 }
 
 }  // namespace goals

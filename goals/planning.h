@@ -41,7 +41,17 @@ struct RowView {
   Progress now;              // against the plavet
   std::optional<int> order;  // its place among the goals, from 0; none for no goal
   std::optional<std::string> dropped;  // a goal the plan drops: why
-  std::string fit;  // a row that is no goal: fitWords() ("fits: 15 points"); empty for a goal
+  // A row that is no goal: fitWords() ("fits: 15 points"; for a first-class
+  // row of a multi-classed plavet, "fits from a new plavet: 15 points");
+  // empty for a goal.
+  std::string fit;
+  // A first-class goal the plan keeps that a multi-classed plavet has not
+  // learned: what to do ("kept by the plan: Apply Plan starts the plavet
+  // again"); else empty.
+  std::string keptNote;
+  // The plan's column as a whole: "goal 2, kept", "goal 2, dropped: ...",
+  // "goal 2, kept by the plan: ...", or the fit of a row that is no goal.
+  std::string plan;
 };
 
 class Planning {
@@ -115,6 +125,9 @@ class Planning {
   // The plavet the plan makes, with the spells checked in `plavet`: played
   // with the race planned for, keeping the goals.
   std::optional<sheet::State> played(const sheet::State& plavet) const;
+  // The plan as a checklist (goals::checklist), played with the spells
+  // checked in `plavet`; empty while there is no plan.
+  std::string checklist(const sheet::State& plavet) const;
 
  private:
   void countBoxes(const std::array<bool, 4>& boxes);

@@ -15,9 +15,12 @@ void play(const Problem& problem, const Plan& plan, sheet::Planner& planner) {
   for (int i = 0; i < problem.physicalBonus; ++i) planner.toggleBonus(physical[i], true);
 
   auto press = [&](const std::vector<Raise>& raises) {
-    for (const Raise& r : raises)
-      for (int i = 0; i < r.presses; ++i)
+    for (const Raise& r : raises) {
+      for (int i = 0; i < r.presses.right; ++i)
+        planner.pressArrow(r.value, sheet::Direction::Raise, sheet::kRightButton);
+      for (int i = 0; i < r.presses.left; ++i)
         planner.pressArrow(r.value, sheet::Direction::Raise, sheet::kLeftButton);
+    }
   };
   press(plan.beforeMultiRaises);
   planner.multiClass();  // the first class learns its goals here
@@ -45,20 +48,32 @@ sheet::State played(const Problem& problem, const Plan& plan, const std::array<b
   return planner.state();
 }
 
+std::string pressWords(const Presses& presses) {
+  if (presses.count() == 0) return "none";
+  std::string out;
+  if (presses.right > 0) out = std::to_string(presses.right) + " right";
+  if (presses.left > 0) out += (out.empty() ? "" : ", ") + std::to_string(presses.left) + " left";
+  return out;
+}
+
+std::string raiseWords(const Raise& r) {
+  const std::string kind =
+      skills::index(r.value) < skills::kElementCount ? "Magic pool" : "Physical pool";
+  const std::string from = r.fromEither == 0 ? kind
+                           : r.fromKindPool == 0
+                               ? std::string("Either pool")
+                               : std::to_string(r.fromKindPool) + " from the " + kind + ", " +
+                                     std::to_string(r.fromEither) + " from the Either pool";
+  std::string out = valueName(r.value) + " +" + std::to_string(r.points) + ": " +
+                    pressWords(r.presses) + " (" + from + ")";
+  if (!r.purpose.empty()) out += ", " + r.purpose;
+  return out;
+}
+
 std::string pressesInWords(const std::vector<Raise>& raises) {
   if (raises.empty()) return "no presses";
   std::string out;
-  for (const Raise& r : raises) {
-    const std::string kind =
-        skills::index(r.value) < skills::kElementCount ? "Magic pool" : "Physical pool";
-    const std::string from = r.fromEither == 0 ? kind
-                             : r.fromKindPool == 0
-                                 ? std::string("Either pool")
-                                 : std::to_string(r.fromKindPool) + " from the " + kind + ", " +
-                                       std::to_string(r.fromEither) + " from the Either pool";
-    if (!out.empty()) out += ", ";
-    out += valueName(r.value) + " +" + std::to_string(r.presses) + " (" + from + ")";
-  }
+  for (const Raise& r : raises) out += (out.empty() ? "" : "; ") + raiseWords(r);
   return out;
 }
 

@@ -1,8 +1,8 @@
 // The search for the best plan.
 //
-// Every raise is a left press, and a left press draws on its kind pool while
-// that has points and on the Either pool after. So the order of the presses
-// never matters, only how many points each kind raises before and after
+// Every point raised draws on its kind pool while that has points and on the
+// Either pool after, whichever button makes the press. So the order of the
+// presses never matters, only how many points each kind raises before and after
 // multi-classing. A value is raised before multi-classing to the least its
 // first-class skills need (or left where it starts) and after it to the least
 // its second-class skills need; the one real choice is how much of a value's
@@ -11,6 +11,7 @@
 #include "goals/solver.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace goals {
 namespace {
@@ -35,6 +36,23 @@ PoolPoints spend(PoolPoints p, int magic, int physical) {
 
 PoolPoints multiClassed(PoolPoints p, PoolPoints topUp) {
   return {p.magic / 2 + topUp.magic, p.physical / 2 + topUp.physical, p.either / 2 + topUp.either};
+}
+
+// The plan that raises to `beforeMulti`, then each value to its final need.
+Solution planOf(const Setup& setup, const Needs& needs, const Values& beforeMulti) {
+  Solution s;
+  s.beforeMulti = beforeMulti;
+  s.afterMulti = halved(beforeMulti, setup.raceBonus);
+  std::array<int, 2> before{}, after{};
+  for (int v = 0; v < skills::kValueCount; ++v) {
+    s.final[v] = std::max(s.afterMulti[v], needs.final[v]);
+    before[kindOf(v)] += s.beforeMulti[v] - setup.start[v];
+    after[kindOf(v)] += s.final[v] - s.afterMulti[v];
+  }
+  s.poolsBeforeMulti = spend(setup.pools, before[kMagic], before[kPhysical]);
+  s.poolsAfterMulti = multiClassed(s.poolsBeforeMulti, setup.topUp);
+  s.finalPools = spend(s.poolsAfterMulti, after[kMagic], after[kPhysical]);
+  return s;
 }
 
 // What one value asks of a plan. Raised x points above `low` before
@@ -84,7 +102,7 @@ struct Candidates {
 // The pools of a plan for how much each kind buys before multi-classing.
 struct Outcome {
   PoolPoints beforeMulti, afterMulti, final;
-  int presses = 0;
+  int raised = 0;  // points raised in both phases
   bool fitsBeforeMulti() const { return beforeMulti.either >= 0; }
   bool fits() const { return fitsBeforeMulti() && final.either >= 0; }
 };
@@ -114,14 +132,16 @@ class Search {
 
   std::optional<Solution> best() const {
     if (shortfall_.pastCeiling) return std::nullopt;
-    // Ties go to the fewest presses, then to the fewest Magic and then
-    // Physical points bought before multi-classing: the first one met.
+    // Ties go to the fewest points raised, then to the fewest Magic and then
+    // Physical points bought before multi-classing: the first one met. How
+    // the points bought are placed on the values changes none of these, so
+    // the presses choose that alone.
     std::optional<std::pair<int, int>> chosen;
     Outcome top;
     forEachPlan([&](int magic, int physical, const Outcome& o) {
       if (!o.fits()) return;
       if (!chosen || o.final.total() > top.final.total() ||
-          (o.final.total() == top.final.total() && o.presses < top.presses)) {
+          (o.final.total() == top.final.total() && o.raised < top.raised)) {
         chosen = {magic, physical};
         top = o;
       }
@@ -164,7 +184,7 @@ class Search {
     o.beforeMulti = spend(setup_.pools, m.before(magic), p.before(physical));
     o.afterMulti = multiClassed(o.beforeMulti, setup_.topUp);
     o.final = spend(o.afterMulti, m.afterMulti(magic), p.afterMulti(physical));
-    o.presses = m.before(magic) + p.before(physical) + m.afterMulti(magic) + p.afterMulti(physical);
+    o.raised = m.before(magic) + p.before(physical) + m.afterMulti(magic) + p.afterMulti(physical);
     return o;
   }
 
@@ -175,37 +195,57 @@ class Search {
         visit(magic, physical, outcome(magic, physical));
   }
 
-  // The values of the plan that buys these amounts: the cheap points first, in
-  // the order of the values, then two-point ones value by value.
+  // The values of the plan that buys these amounts, placed on the values
+  // where they make the fewest presses.
   Solution solution(int magic, int physical) const {
-    std::array<int, 2> cheapLeft = {std::min(magic, kinds_[kMagic].cheap),
-                                    std::min(physical, kinds_[kPhysical].cheap)};
-    std::array<int, 2> dearLeft = {magic - cheapLeft[kMagic], physical - cheapLeft[kPhysical]};
-    Solution s;
-    for (int v = 0; v < skills::kValueCount; ++v) {
-      const ValueNeed& need = values_[v];
-      const int k = kindOf(v);
-      int raise = 0, buyable = need.buyable;
-      if (need.cheap && cheapLeft[k] > 0) {
-        raise = 1;
-        --cheapLeft[k];
-        --buyable;
+    Values beforeMulti{};
+    for (int v = 0; v < skills::kValueCount; ++v) beforeMulti[v] = values_[v].low;
+    place(kMagic, magic, beforeMulti);
+    place(kPhysical, physical, beforeMulti);
+    return planOf(setup_, needs_, beforeMulti);
+  }
+
+  // Puts `bought` after-multi points of a kind on its values: while there are
+  // cheap ones, a cheap one each on as many values; past them, one on every
+  // cheap value and the rest two points each, anywhere under the ceiling.
+  // Every such placement raises as many points in each phase, so the one
+  // with the fewest presses is found value by value over the number placed.
+  void place(int kind, int bought, Values& beforeMulti) const {
+    if (bought == 0) return;
+    const bool dear = bought > kinds_[kind].cheap;
+    constexpr int kNone = 1 << 30;
+    std::vector<int> least(static_cast<std::size_t>(bought) + 1, kNone);
+    std::vector<std::array<int, skills::kElementCount>> split(least.size());
+    least[0] = 0;
+    const int first = kind * skills::kElementCount;
+    for (int e = 0; e < skills::kElementCount; ++e) {
+      const ValueNeed& need = values_[first + e];
+      const int start = setup_.start[first + e];
+      const int lowest = dear && need.cheap ? 1 : 0;
+      const int most = dear ? need.buyable : need.cheap ? 1 : 0;
+      std::vector<int> next(least.size(), kNone);
+      std::vector<std::array<int, skills::kElementCount>> nextSplit(least.size());
+      for (int had = 0; had <= bought; ++had) {
+        if (least[had] == kNone) continue;
+        for (int x = lowest; x <= most && had + x <= bought; ++x) {
+          const int raise = need.low - start + 2 * x - (need.cheap && x > 0 ? 1 : 0);
+          const int presses =
+              least[had] + pressesFor(raise).count() + pressesFor(need.after - x).count();
+          if (presses < next[had + x]) {
+            next[had + x] = presses;
+            nextSplit[had + x] = split[had];
+            nextSplit[had + x][e] = x;
+          }
+        }
       }
-      const int dear = std::min(buyable, dearLeft[k]);
-      dearLeft[k] -= dear;
-      s.beforeMulti[v] = need.low + raise + 2 * dear;
+      least = std::move(next);
+      split = std::move(nextSplit);
     }
-    s.afterMulti = halved(s.beforeMulti, setup_.raceBonus);
-    std::array<int, 2> before{}, after{};
-    for (int v = 0; v < skills::kValueCount; ++v) {
-      s.final[v] = std::max(s.afterMulti[v], needs_.final[v]);
-      before[kindOf(v)] += s.beforeMulti[v] - setup_.start[v];
-      after[kindOf(v)] += s.final[v] - s.afterMulti[v];
+    for (int e = 0; e < skills::kElementCount; ++e) {
+      const ValueNeed& need = values_[first + e];
+      const int x = split[bought][e];
+      beforeMulti[first + e] += 2 * x - (need.cheap && x > 0 ? 1 : 0);
     }
-    s.poolsBeforeMulti = spend(setup_.pools, before[kMagic], before[kPhysical]);
-    s.poolsAfterMulti = multiClassed(s.poolsBeforeMulti, setup_.topUp);
-    s.finalPools = spend(s.poolsAfterMulti, after[kMagic], after[kPhysical]);
-    return s;
   }
 
   const Setup& setup_;
@@ -223,12 +263,27 @@ Values halved(const Values& values, const Values& raceBonus) {
   return h;
 }
 
+Presses pressesFor(int points) {
+  return {points / 10, points % 10};
+}
+
 std::optional<Solution> solve(const Setup& setup, const Needs& needs) {
   return Search(setup, needs).best();
 }
 
 Shortfall shortfall(const Setup& setup, const Needs& needs) {
   return Search(setup, needs).shortfall();
+}
+
+std::optional<Solution> planWith(const Setup& setup, const Needs& needs,
+                                 const Values& beforeMulti) {
+  for (int v = 0; v < skills::kValueCount; ++v)
+    if (beforeMulti[v] < std::max(setup.start[v], needs.beforeMulti[v]) ||
+        beforeMulti[v] > setup.ceiling || needs.final[v] > setup.ceiling)
+      return std::nullopt;
+  const Solution s = planOf(setup, needs, beforeMulti);
+  if (s.poolsBeforeMulti.either < 0 || s.finalPools.either < 0) return std::nullopt;
+  return s;
 }
 
 }  // namespace goals

@@ -53,13 +53,33 @@ struct Shortfall {
   bool magic = false, physical = false;
 };
 
+// A raise as a player makes it: a right press for every ten points, then a
+// left press for each point over. Right presses first always play as
+// counted: the last one starts at least ten below where the raise ends, so
+// never above 190; and a kind pool that holds 1 to 9 points at a right press,
+// which the press moves to the Either pool first, is one the raise empties
+// anyway (it still needs ten or more), so every pool ends the raise as the
+// left presses alone would leave it.
+struct Presses {
+  int right = 0, left = 0;
+  int count() const { return right + left; }
+};
+Presses pressesFor(int points);
+
 // The values after multi-classing: each keeps its race bonus whole and loses
 // half of the rest, truncated. Values never fall below their race bonus here.
 Values halved(const Values& values, const Values& raceBonus);
 
-// The best plan: the most points left at the end; no plan when the needs
-// can't all be met.
+// The best plan: the most points left at the end; of those, the one that
+// raises the fewest points (none for nothing), then the fewest Magic and then
+// Physical points before multi-classing (none raised early for nothing), then
+// the fewest presses. No plan when the needs can't all be met.
 std::optional<Solution> solve(const Setup& setup, const Needs& needs);
+
+// The plan that raises the values to `beforeMulti` before multi-classing and
+// then each to what `needs` asks at the end; none when a phase doesn't fit or
+// a value is below its start or a need, or above the ceiling.
+std::optional<Solution> planWith(const Setup& setup, const Needs& needs, const Values& beforeMulti);
 
 // Why `solve` finds no plan for these needs.
 Shortfall shortfall(const Setup& setup, const Needs& needs);

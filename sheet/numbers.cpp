@@ -215,4 +215,14 @@ std::int32_t toInt32(double value) {
   return toInt<std::int32_t>(value);
 }
 
+std::string formatRounded(double value) {
+  // Whole hundredths, so no floating-point formatting is needed.
+  const long long hundredths = std::llround(std::abs(value) * 100);
+  std::string out = (value < 0 && hundredths != 0 ? "-" : "") + std::to_string(hundredths / 100);
+  if (const long long cents = hundredths % 100; cents != 0)
+    out += cents % 10 == 0 ? "." + std::to_string(cents / 10)
+                           : (cents < 10 ? ".0" : ".") + std::to_string(cents);
+  return out;
+}
+
 }  // namespace sheet

@@ -12,6 +12,11 @@ namespace sheet {
 // digits, trailing zeros dropped ("15.6666666666667").
 std::string formatNumber(double value);
 
+// A number for people to read: rounded to two decimals, half away from
+// zero, trailing zeros dropped ("15.67", "11.25", "10.5", "15"). The boxes
+// keep their exact texts; notes, plans and prints show these.
+std::string formatRounded(double value);
+
 // The number a box's text stands for; text that is not a number reads as 0.
 double parseNumber(std::string_view text);
 

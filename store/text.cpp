@@ -41,14 +41,17 @@ std::string valueTable(const sheet::State& s) {
     for (int e = 0; e < skills::kElementCount; ++e) row[e] = cell(e);
     return row;
   };
-  auto number = [&](auto box) {
-    return [&, box](int e) { return sheet::formatNumber(s.boxes[box(e)]); };
+  // The D values rounded for reading; the code below keeps them exact.
+  auto number = [&](auto box, auto format) {
+    return [&, box, format](int e) { return format(s.boxes[box(e)]); };
   };
+  const auto exact = [](double v) { return sheet::formatNumber(v); };
+  const auto rounded = [](double v) { return sheet::formatRounded(v); };
   const std::array<std::pair<std::string_view, Cells>, 4> rows = {{
       {" ", cells([](int e) { return std::string(skills::kElementNames[e]); })},
-      {"M", cells(number([](int e) { return skills::index(skills::magicValue(e)); }))},
-      {"P", cells(number([](int e) { return skills::index(skills::physicalValue(e)); }))},
-      {"D", cells(number([](int e) { return static_cast<int>(sheet::dBox(e)); }))},
+      {"M", cells(number([](int e) { return skills::index(skills::magicValue(e)); }, exact))},
+      {"P", cells(number([](int e) { return skills::index(skills::physicalValue(e)); }, exact))},
+      {"D", cells(number([](int e) { return static_cast<int>(sheet::dBox(e)); }, rounded))},
   }};
   std::string out;
   for (const auto& [heading, row] : rows) {

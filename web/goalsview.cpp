@@ -104,6 +104,8 @@ void GoalsView::writeList(std::string& out, Copy copy) const {
     json::flag(out, "fixed", row.now.fixed);
     json::text(out, "labelNote", row.labelNote);
     json::text(out, "fit", row.fit);
+    json::text(out, "keptNote", row.keptNote);
+    json::text(out, "plan", row.plan);
     out += '}';
   }
   out += "]}";
@@ -166,6 +168,8 @@ void GoalsView::writePlan(std::string& out) const {
   json::text(out, "beforeMulti", goals::pressesInWords(p.beforeMultiRaises));
   json::text(out, "afterMulti", goals::pressesInWords(p.afterMultiRaises));
   json::number(out, "goals", static_cast<long long>(problem.goals.size()));
+  json::number(out, "presses", p.presses);
+  json::text(out, "checklist", planning_.checklist(planner_.state()));
   json::key(out, "dropped");
   out += '[';
   for (const goals::Dropped& d : p.dropped) {

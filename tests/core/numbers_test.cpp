@@ -37,6 +37,26 @@ TEST(Numbers, WritesWholeNumbersPlainlyAndOthersWithFifteenDigits) {
   for (const Formatting& c : cases) EXPECT_EQ(formatNumber(c.value), c.text) << c.value;
 }
 
+// For people: two decimals at most, read back within half a hundredth.
+TEST(Numbers, RoundedForPeopleToTwoDecimals) {
+  const Formatting cases[] = {
+      {0, "0"},
+      {-0.0, "0"},
+      {15, "15"},
+      {15.6666666666667, "15.67"},
+      {60.4166666666666, "60.42"},
+      {11.25, "11.25"},
+      {10.5, "10.5"},
+      {0.05, "0.05"},
+      {9.999, "10"},
+      {-2.125, "-2.13"},
+      {-0.001, "0"},
+  };
+  for (const Formatting& c : cases) EXPECT_EQ(sheet::formatRounded(c.value), c.text) << c.value;
+  for (double v = -3; v < 250; v += 0.0137)
+    EXPECT_LE(std::abs(sheet::parseNumber(sheet::formatRounded(v)) - v), 0.005 + 1e-9) << v;
+}
+
 TEST(Numbers, ReadingBackWhatWasWrittenKeepsFifteenDigits) {
   const double b = 16 * (2.0 / 3.0) + 15 * (1.0 / 3.0);
   EXPECT_NE(sheet::written(b), b);

@@ -22,8 +22,26 @@ std::optional<PoolPoints> spend(PoolPoints p, int magic, int physical) {
   return PoolPoints{std::max(0, p.magic - magic), std::max(0, p.physical - physical), p.either};
 }
 
+// How a plan ranks: the most points left, then the fewest points raised,
+// then the fewest Magic and Physical points raised before multi-classing,
+// then the fewest presses; the least key is the best plan.
+using Rank = std::array<int, 5>;
+
+Rank rankOf(const Setup& setup, const goals::Solution& s) {
+  Rank r{-s.pointsLeft(), 0, 0, 0, 0};
+  const Values h = goals::halved(s.beforeMulti, setup.raceBonus);
+  for (int v = 0; v < skills::kValueCount; ++v) {
+    const int before = s.beforeMulti[v] - setup.start[v], after = s.final[v] - h[v];
+    r[1] += before + after;
+    r[2 + v / 5] += before;
+    r[4] += goals::pressesFor(before).count() + goals::pressesFor(after).count();
+  }
+  return r;
+}
+
 struct Searched {
-  std::optional<int> best;  // the most points left by a plan that meets the needs
+  std::optional<int> best;   // the most points left by a plan that meets the needs
+  std::optional<Rank> rank;  // of the best plan
   bool anyFitsBeforeMulti = false;
 };
 
@@ -79,7 +97,15 @@ class Search {
   }
   void nextFinal(std::size_t i, const Values& h) {
     if (i == inPlay_.size()) {
-      if (auto left = pointsLeft(a_, f_)) result_.best = std::max(result_.best.value_or(-1), *left);
+      if (auto left = pointsLeft(a_, f_)) {
+        result_.best = std::max(result_.best.value_or(-1), *left);
+        goals::Solution s;
+        s.beforeMulti = a_;
+        s.final = f_;
+        s.finalPools.either = *left;
+        const Rank r = rankOf(setup_, s);
+        if (!result_.rank || r < *result_.rank) result_.rank = r;
+      }
       return;
     }
     const int v = inPlay_[i];
@@ -128,6 +154,10 @@ TEST(Solver, LeavesAsManyPointsAsTheBestOfEveryPlan) {
       ASSERT_EQ(solved->pointsLeft(), *searched.best) << problem;
       ASSERT_EQ(Search(setup, needs, inPlay).pointsLeft(solved->beforeMulti, solved->final),
                 solved->pointsLeft())
+          << problem;
+      ASSERT_EQ(rankOf(setup, *solved), *searched.rank) << problem;
+      const auto again = goals::planWith(setup, needs, solved->beforeMulti);
+      ASSERT_TRUE(again && again->final == solved->final && again->finalPools == solved->finalPools)
           << problem;
       continue;
     }

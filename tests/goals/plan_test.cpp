@@ -7,6 +7,7 @@
 #include <random>
 
 #include "../core/support.h"
+#include "goals/checklist.h"
 #include "goals/goals.h"
 #include "sheet/messages.h"
 #include "sheet/tables.h"
@@ -32,7 +33,11 @@ TEST(Plan, DwarfArtificerToAntiPaladinForVorpalizeAndCharge) {
   const goals::Plan plan = goals::plan(p);
   EXPECT_EQ(plan.beforeMultiRaises.size(), 1u);
   EXPECT_EQ(plan.beforeMultiRaises[0].value, V::MFire);
-  EXPECT_EQ(plan.beforeMultiRaises[0].presses, 40);
+  EXPECT_EQ(plan.beforeMultiRaises[0].points, 40);
+  EXPECT_EQ(plan.beforeMultiRaises[0].presses.right, 4);
+  EXPECT_EQ(plan.beforeMultiRaises[0].presses.left, 0);
+  EXPECT_EQ(goals::raiseWords(plan.beforeMultiRaises[0]),
+            "M Fire +40: 4 right (Magic pool), for Vorpalize");
   EXPECT_EQ(plan.beforeMultiRaises[0].fromKindPool, 40);
   EXPECT_EQ(plan.beforeMulti[skills::index(V::MFire)], 55);
   EXPECT_EQ(plan.afterMulti[skills::index(V::MFire)], 35);
@@ -108,6 +113,35 @@ int demand(const skills::SkillRow& row) {
   return sum;
 }
 
+// The points a plan leaves played through the planner with left presses
+// only, raising each value to `before` and then to `final`; none when a press
+// is refused.
+std::optional<int> leftPressesOnly(const Problem& p, const skills::ElementValues& before,
+                                   const skills::ElementValues& final) {
+  testing_support::Recorder recorder;
+  sheet::Planner planner(recorder);
+  planner.setSelectionText(sheet::Selection::Race, p.race);
+  planner.setSelectionText(sheet::Selection::FirstClass, p.firstClass);
+  planner.setSelectionText(sheet::Selection::SecondClass, p.secondClass);
+  planner.startReset();
+  constexpr sheet::Bonus boxes[2][2] = {{sheet::Bonus::MBonus1, sheet::Bonus::MBonus2},
+                                        {sheet::Bonus::PBonus1, sheet::Bonus::PBonus2}};
+  for (int i = 0; i < p.magicBonus; ++i) planner.toggleBonus(boxes[0][i], true);
+  for (int i = 0; i < p.physicalBonus; ++i) planner.toggleBonus(boxes[1][i], true);
+  const std::size_t shown = recorder.messages.size();
+  for (const auto* to : {&before, &final}) {
+    if (to == &final) planner.multiClass();
+    for (int v = 0; v < skills::kValueCount; ++v)
+      while (planner.value(sheet::Box(v)) < (*to)[v] && recorder.messages.size() <= shown + 1)
+        planner.pressArrow(skills::Value(v), sheet::Direction::Raise, sheet::kLeftButton);
+  }
+  if (recorder.messages.size() != shown + 1) return std::nullopt;  // only "multied"
+  double left = 0;
+  for (sheet::Box pool : {sheet::Box::mpr, sheet::Box::ppr, sheet::Box::epr})
+    left += planner.value(pool);
+  return int(left);
+}
+
 bool listed(const skills::SkillList& list, std::string_view text) {
   return std::find(list.items().begin(), list.items().end(), text) != list.items().end();
 }
@@ -115,7 +149,7 @@ bool listed(const skills::SkillList& list, std::string_view text) {
 TEST(Plan, PlaysThroughThePlannerForEveryRaceAndClassPair) {
   std::mt19937 random(61);
   auto pick = [&](int n) { return std::uniform_int_distribution(0, n - 1)(random); };
-  int dropped = 0, searched = 0;
+  int dropped = 0, searched = 0, early = 0;
   for (const sheet::RaceBonus& race : sheet::kRaceBonuses) {
     for (std::string_view first : skills::kClassNames) {
       for (std::string_view second : skills::kClassNames) {
@@ -160,6 +194,28 @@ TEST(Plan, PlaysThroughThePlannerForEveryRaceAndClassPair) {
         ASSERT_EQ(left, plan.pointsLeft) << problem;
         for (int v = 0; v < skills::kValueCount; ++v)
           ASSERT_EQ(planner.value(sheet::Box(v)), plan.final[v]) << problem;
+        ASSERT_EQ(planner.valuesAtMultiClass(), plan.beforeMulti) << problem;
+
+        // Each raise is its points in right and left presses, and says what
+        // it is for; points raised early, undone, leave fewer points.
+        for (const auto* phase : {&plan.beforeMultiRaises, &plan.afterMultiRaises})
+          for (const goals::Raise& r : *phase) {
+            ASSERT_EQ(r.presses.right * 10 + r.presses.left, r.points) << problem;
+            ASSERT_LT(r.presses.left, 10) << problem;
+            ASSERT_FALSE(r.purpose.empty()) << problem;
+            ASSERT_EQ(r.goals.empty(), r.points == r.early) << problem;
+            if (r.early == 0) continue;
+            ++early;
+            ASSERT_FALSE(r.earlyFor.empty()) << problem;
+            skills::ElementValues before = plan.beforeMulti;
+            before[skills::index(r.value)] -= r.early;
+            const std::optional<int> undone = leftPressesOnly(p, before, plan.final);
+            ASSERT_EQ(undone.has_value(), r.fitsWithout) << problem;
+            if (undone) {
+              ASSERT_EQ(plan.pointsLeft - *undone, r.gain) << problem;
+            }
+            ASSERT_TRUE(!undone || r.gain > 0) << problem << ": " << goals::raiseWords(r);
+          }
 
         // The search is slow: every sixth problem, and those with goals dropped.
         if (plan.dropped.empty() && pick(6) != 0) continue;
@@ -177,18 +233,64 @@ TEST(Plan, PlaysThroughThePlannerForEveryRaceAndClassPair) {
   }
   EXPECT_GT(searched, 300);
   EXPECT_GT(dropped, 100);
+  EXPECT_GT(early, 100);
 }
 
-// Which pool pays each press, in words: the kind pool, the Either pool, or both.
-TEST(Plan, PressesInWordsNameThePoolsThatPay) {
+// A raise in words: its presses, the pools that pay, what it is for.
+TEST(Plan, RaisesInWordsCountPressesAndNameThePoolsThatPay) {
   using skills::Value;
+  const auto raise = [](Value v, int points, int kind, std::string purpose) {
+    goals::Raise r;
+    r.value = v;
+    r.points = points;
+    r.presses = goals::pressesFor(points);
+    r.fromKindPool = kind;
+    r.fromEither = points - kind;
+    r.purpose = std::move(purpose);
+    return r;
+  };
   const std::vector<std::pair<std::vector<goals::Raise>, std::string>> cases = {
       {{}, "no presses"},
-      {{{Value::MFire, 40, 40, 0}}, "M Fire +40 (Magic pool)"},
-      {{{Value::PAir, 10, 4, 6}, {Value::PSpirit, 3, 0, 3}},
-       "P Air +10 (4 from the Physical pool, 6 from the Either pool), P Spirit +3 (Either pool)"},
+      {{raise(Value::MFire, 35, 35, "for Fireball, Shield")},
+       "M Fire +35: 3 right, 5 left (Magic pool), for Fireball, Shield"},
+      {{raise(Value::PAir, 10, 4, ""), raise(Value::PSpirit, 3, 0, "")},
+       "P Air +10: 1 right (4 from the Physical pool, 6 from the Either pool); P Spirit +3: 3 "
+       "left (Either pool)"},
   };
   for (const auto& [raises, words] : cases) EXPECT_EQ(goals::pressesInWords(raises), words);
+}
+
+}  // namespace
+
+namespace {
+
+// The checklist follows the plan's steps in the order a player takes them,
+// with every D value to two decimals at most.
+TEST(Plan, ChecklistTakesTheStepsInOrder) {
+  Problem p{"Dwarf", "Artificer", "Anti-Paladin", 1, 0, {}};
+  p.goals = {goalOf(p, Copy::FirstClass, "Vorpalize (55 MFire)"),
+             goalOf(p, Copy::SecondClass, "Charge (45 PAir/45 PSpirit)")};
+  const goals::Plan plan = goals::plan(p);
+  const std::string text =
+      goals::checklist(p, plan, goals::played(p, plan, {false, false, true}));  // Endure
+  std::size_t at = 0;
+  for (const std::string& step :
+       {std::string("[ ] Choose Dwarf, Artificer and Anti-Paladin"),
+        std::string("[ ] Check MElement Amount Bonus 1"),
+        "Before multi-classing (" + std::to_string(plan.beforeMultiRaises[0].presses.count()),
+        "[ ] " + goals::raiseWords(plan.beforeMultiRaises[0]), std::string("[ ] Multi-Class Now!"),
+        "[ ] " + goals::raiseWords(plan.afterMultiRaises[0]), std::string("Then listed:"),
+        std::string("Vorpalize (55 MFire)"), std::string("Charge (45 PAir/45 PSpirit)"),
+        "Points left: " + std::to_string(plan.pointsLeft)}) {
+    at = text.find(step, at);
+    ASSERT_NE(at, std::string::npos) << step << "\nin\n" << text;
+  }
+  const std::size_t d = text.find("\n    D ");
+  ASSERT_NE(d, std::string::npos) << text;
+  const std::string line = text.substr(d + 1, text.find('\n', d + 1) - d - 1);
+  for (std::size_t dot = line.find('.'); dot != std::string::npos; dot = line.find('.', dot + 1))
+    EXPECT_TRUE(dot + 3 >= line.size() || line[dot + 3] == ' ') << line;
+  EXPECT_NE(line.find('.'), std::string::npos) << line;  // Endure makes fractions
 }
 
 }  // namespace

@@ -252,6 +252,23 @@ TEST_F(PlanningTest, FirstClassRowsAreFixedAtMultiClassing) {
   EXPECT_EQ(now(Copy::SecondClass, 0).words, "qualifies (MFire 25: met)");
   EXPECT_FALSE(now(Copy::SecondClass, 0).fixed);
 
+  // The plan's column of first-class rows speaks of a new plavet: a goal it
+  // keeps that the plavet missed tells how to get it.
+  ASSERT_TRUE(planning.tick({Copy::FirstClass, 9}, true));
+  ASSERT_TRUE(planning.tick({Copy::FirstClass, 6}, true));
+  ASSERT_TRUE(planning.tick({Copy::SecondClass, 0}, true));
+  const auto plan = [&](Copy copy, int row) {
+    return planning.rows(copy, planner.state())[std::size_t(row)].plan;
+  };
+  EXPECT_EQ(plan(Copy::FirstClass, 9),
+            "goal 1, kept by the plan: Apply Plan starts the plavet again");
+  EXPECT_EQ(plan(Copy::FirstClass, 6), "goal 2, kept");
+  EXPECT_EQ(plan(Copy::SecondClass, 0), "goal 3, kept");
+  EXPECT_TRUE(plan(Copy::FirstClass, 0).starts_with("fits from a new plavet: ") ||
+              plan(Copy::FirstClass, 0).starts_with("doesn't fit from a new plavet: "));
+  EXPECT_TRUE(plan(Copy::SecondClass, 1).starts_with("fits: ") ||
+              plan(Copy::SecondClass, 1).starts_with("doesn't fit: "));
+
   sheet::State unrecorded = planner.state();  // as from a file that did not keep them
   unrecorded.valuesAtMultiClass.reset();
   EXPECT_EQ(goals::progress(skills::rowsOf("Artificer", Copy::FirstClass)[6], Copy::FirstClass,

@@ -27,12 +27,9 @@ TEST(PlavetAsText, SaysWhatTheWindowShows) {
   EXPECT_EQ(top,
             (std::vector<std::string>{"Race: Dwarf", "First class: Druid", "Second class: Warrior",
                                       "Started: yes", "Multi-classed: yes", ""}));
-  EXPECT_EQ(lines[6],
-            "               Fire             Earth             Water    Air            Spirit");
-  EXPECT_EQ(lines[7],
-            "M                18                32                32     27                 2");
-  EXPECT_EQ(lines[9],
-            "D  53.3333333333334  25.8333333333334  13.3333333333334  11.25  9.16666666666666");
+  EXPECT_EQ(lines[6], "    Fire  Earth  Water    Air  Spirit");
+  EXPECT_EQ(lines[7], "M     18     32     32     27       2");
+  EXPECT_EQ(lines[9], "D  53.33  25.83  13.33  11.25    9.17");
   EXPECT_EQ(lines[11], "Points remaining: Magic 139, Physical 160, Either 180");
   EXPECT_EQ(lines[12], "Spells: Endure");
   EXPECT_EQ(lines[13], "Clan-town bonuses: MElement Amount Bonus 1");

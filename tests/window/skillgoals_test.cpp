@@ -2,9 +2,11 @@
 // with the solver, plays the plan into the main window as one undo step.
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -81,6 +83,7 @@ class SkillGoalsTest : public QObject {
         if (!row.order && item->text(2) != fromUtf8(row.fit)) return item->text(0);
         if (row.order && !item->text(2).startsWith(QString("goal %1").arg(*row.order + 1)))
           return item->text(0);
+        if (item->text(2) != fromUtf8(row.plan)) return item->text(0);
         if ((item->checkState(0) == Qt::Checked) != row.order.has_value()) return item->text(0);
       }
     }
@@ -182,8 +185,17 @@ class SkillGoalsTest : public QObject {
     QCOMPARE(goals_->plan()->pointsLeft, expected.pointsLeft);
     const QString summary = inGoals<QTextBrowser>("summary")->toPlainText();
     QVERIFY(summary.contains("Points left at the end: 490"));
-    QVERIFY(summary.contains("Before multi-classing: M Fire +40 (Magic pool)."));
-    QVERIFY(summary.contains("After multi-classing: P Air +45 (Physical pool), P Spirit +45"));
+    QVERIFY(summary.contains(
+        "Before multi-classing: M Fire +40: 4 right (Magic pool), for Vorpalize."));
+    QVERIFY(summary.contains(
+        "After multi-classing: P Air +45: 4 right, 5 left (Physical pool), for Charge; P Spirit"));
+    // Copy Plan as Text puts the checklist on the clipboard.
+    QApplication::clipboard()->clear();
+    inGoals<QPushButton>("copyPlan")->click();
+    QCOMPARE(QApplication::clipboard()->text(), fromUtf8(goals_->planning().checklist(state())));
+    QVERIFY(QApplication::clipboard()->text().contains("[ ] Multi-Class Now!"));
+    // Print Plan's module loads, with the preview it offers.
+    QVERIFY(QLibrary(QStringLiteral(PLAVET_PRINT_MODULE)).resolve("plavetPrintPreview"));
 
     recorder_.shown.clear();
     goals_->activateWindow();

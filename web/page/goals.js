@@ -74,7 +74,7 @@ var PlavetGoals = (function () {
     if (r.note.hidden !== !row.labelNote) r.note.hidden = !row.labelNote;
     setText(r.now, row.now);
     setAttribute(r.now, "class", "now " + (row.met ? "met" : "unmet") + (row.fixed ? " fixed" : ""));
-    setText(r.fit, row.fit);
+    setText(r.fit, row.goal ? row.keptNote : row.fit);
   }
 
   // One race of the race table: a radio button, so that choosing it with
@@ -169,7 +169,9 @@ var PlavetGoals = (function () {
       if (planJson !== planShown) {
         planShown = planJson;
         summary.replaceChildren(...(view.plan ? summaryOf(view.plan) : []));
+        setText(byId("planPrint"), view.plan ? view.plan.checklist : "");
       }
+      byId("copyPlan").disabled = byId("printPlan").disabled = !(view.chosen && view.plan);
       showRaces();
     }
 
@@ -283,6 +285,27 @@ var PlavetGoals = (function () {
       if (tr && !event.target.closest("label")) races.find((r) => r.tr === tr)?.input.click();
     });
     byId("clearGoals").addEventListener("click", () => act((p) => p.clearGoals()));
+    // The clipboard may be refused (a page from disk often is): the text
+    // then waits selected for the user to copy.
+    byId("copyPlan").addEventListener("click", async () => {
+      if (!view || !view.plan) return;
+      const note = byId("planNote"), field = byId("planText");
+      try {
+        await navigator.clipboard.writeText(view.plan.checklist);
+        field.hidden = true;
+        note.textContent = "The plan is on the clipboard.";
+      } catch {
+        field.value = view.plan.checklist;
+        field.hidden = false;
+        note.textContent = "The browser did not let the page use the clipboard. The plan is " +
+          "selected below: copy it with Ctrl+C (\u2318C on a Mac).";
+        field.focus();
+        field.select();
+      }
+    });
+    byId("printPlan").addEventListener("click", () => {
+      if (view && view.plan) window.print();
+    });
     applyButton.addEventListener("click", applyPlan);
     panel.addEventListener("keydown", (event) => {
       if (event.key === "Enter" && (event.ctrlKey || event.metaKey)) {

@@ -259,6 +259,20 @@ test("Skill Goals follows the plavet, plans as plavet plan does, and Apply Plan 
   assert.ok(native.dropped.length > 0);
   assert.deepEqual(shown.dropped, native.dropped.map((g) => `${g.skill} (${g.class} class): ${g.reason}`));
 
+  // Copy Plan as Text: on the clipboard, or selected where the clipboard is refused.
+  const checklist = mirror.goals().plan.checklist;
+  assert.match(checklist, /\[ \] Multi-Class Now!/);
+  await page.click("#copyPlan");
+  const copied = await page.evaluate(() => ({ note: document.getElementById("planNote").textContent,
+    text: document.getElementById("planText").hidden ? null : document.getElementById("planText").value }));
+  assert.ok(copied.note === "The plan is on the clipboard." || copied.text === checklist, JSON.stringify(copied));
+  // Print Plan prints the checklist alone.
+  await page.emulateMedia({ media: "print" });
+  assert.equal(await page.locator("#planPrint").innerText(), checklist);
+  assert.equal(await page.locator("#SkillGoals").isVisible(), false);
+  await page.emulateMedia({ media: "screen" });
+  assert.equal(await page.locator("#planPrint").isVisible(), false);
+
   await page.click("#applyPlan");
   const { state } = await d.expect(mirror.applyPlan());
   assert.deepEqual(d.shownMessages, [{ title: "Ready!", text: "The Element List is ready to be used." }]);
