@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/comparewindow.h"
 #include "app/messagebox.h"
 #include "app/plavet.h"
 #include "app/settings.h"
@@ -83,6 +84,9 @@ void PlavetWindow::buildMenus() {
           keysFor(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
   command(file, tr("Save &As..."), &PlavetWindow::saveAs,
           keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  file->addSeparator();
+  command(file, tr("Compare &With..."), &PlavetWindow::showCompareWith);
+  compareSavedAction_ = command(file, tr("Compare With Sa&ved"), &PlavetWindow::compareWithSaved);
   file->addSeparator();
   command(file, tr("&Quit"), &PlavetWindow::quit,
           keysFor(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
@@ -175,6 +179,7 @@ void PlavetWindow::showStatus() {
   auto named = [](const QString& command, std::string_view step) {
     return step.empty() ? command : command + ' ' + QString::fromUtf8(step.data(), step.size());
   };
+  if (compareSavedAction_) compareSavedAction_->setEnabled(!filePath_.isEmpty() && needsSaving());
   undoAction_->setEnabled(history_.canUndo());
   undoAction_->setText(named(tr("&Undo"), history_.undoName()));
   redoAction_->setEnabled(history_.canRedo());
@@ -235,6 +240,7 @@ void PlavetWindow::closeEvent(QCloseEvent* event) {
   // Skill Goals is a view of this window's plavet and goes with it; the help
   // window stands on its own.
   if (skillGoals_) skillGoals_->close();
+  if (compare_) compare_->close();
 }
 
 void PlavetWindow::about() {

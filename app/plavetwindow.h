@@ -9,6 +9,7 @@
 
 #include "history/history.h"
 
+class CompareWindow;
 class Plavet;
 class SkillGoals;
 class QAction;
@@ -59,6 +60,15 @@ class PlavetWindow : public QMainWindow {
   void about();
   void showSkillGoals();
 
+  // Compare: the plavet beside a file, a code (or a link, a chat line holding
+  // one), or its own file as last saved. One that cannot be read is refused
+  // with its reason and nothing is compared.
+  void showCompareWith();
+  bool compareWithFile(const QString& path);
+  bool compareWithCode(const QString& text);
+  bool compareWithSaved();
+  CompareWindow* compareWindow() const { return compare_.get(); }
+
   // The Skill Goals window, once it has been opened.
   SkillGoals* skillGoals() const { return skillGoals_.get(); }
   // Puts `state` in place of the plavet as one step of the undo history.
@@ -89,5 +99,8 @@ class PlavetWindow : public QMainWindow {
   QAction* arrowKeysAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   std::unique_ptr<SkillGoals> skillGoals_;  // made on first use
+  std::unique_ptr<CompareWindow> compare_;  // made on first use
+  QAction* compareSavedAction_ = nullptr;
+  void compareWith(const QString& name, const sheet::State& state, const QString& path);
   bool quitting_ = false;
 };
