@@ -80,6 +80,8 @@ std::string asJson(const Comparison& c, bool onlyDifferences) {
   key(out, "compared");
   array(out, c.compared, [&](const Against& a) { quoted(out, a.name); });
   key(out, "rows");
+  std::vector<std::string> names;
+  for (const Against& a : c.compared) names.push_back(a.name);
   std::vector<const Row*> rows;
   for (const Row& r : c.rows)
     if (!onlyDifferences || r.differs()) rows.push_back(&r);
@@ -93,6 +95,8 @@ std::string asJson(const Comparison& c, bool onlyDifferences) {
     array(out, r->compared, [&](const Cell& cell) { quoted(out, cell.value); });
     key(out, "differences");
     array(out, r->compared, [&](const Cell& cell) { quoted(out, cell.difference); });
+    key(out, "spoken");
+    quoted(out, spoken(*r, names));
     out += '}';
   });
   key(out, "differences");

@@ -2,7 +2,7 @@
 // reads:
 //   {"base": NAME, "compared": [NAME, ...],
 //    "rows": [{"name": ROW, "base": VALUE, "compared": [VALUE, ...],
-//              "differences": ["+5", ...]}, ...],
+//              "differences": ["+5", ...], "spoken": "M Fire: 45 here, ..."}, ...],
 //    "differences": [N, ...],
 //    "skills": [[{"list": "first", "onlyBase": [...], "onlyCompared": [...],
 //                 "both": [...], "reached": "12 of 15"}, {"list": "second", ...}], ...],

@@ -11,10 +11,39 @@
 namespace compare {
 namespace {
 
+// Hears the planner refuse a press or a click (a reminder to choose the
+// selections refuses nothing).
 class Quiet : public sheet::MessageSink {
  public:
-  void show(std::string_view, std::string_view) override {}
+  void show(std::string_view text, std::string_view) override {
+    refused = refused || text != sheet::text::kSelectFirst;
+  }
+  bool refused = false;
 };
+
+// Plays the steps until one is refused, if `stop` is given.
+void playSteps(std::span<const Step> steps, sheet::Planner& planner, const bool* stop) {
+  for (const Step& s : steps) {
+    switch (s.kind) {
+      case Step::Kind::Spell:
+        planner.toggleSpell(sheet::Spell(s.box), s.check);
+        break;
+      case Step::Kind::Bonus:
+        planner.toggleBonus(sheet::Bonus(s.box), s.check);
+        break;
+      case Step::Kind::Press:
+        for (int part = 0; part < 2; ++part) {
+          const bool rights = (part == 0) == s.rightsFirst;
+          const int count = rights ? s.rights : s.lefts;
+          for (int i = 0; i < count && !(stop && *stop); ++i)
+            planner.pressArrow(s.value, s.direction,
+                               rights ? sheet::kRightButton : sheet::kLeftButton);
+        }
+        break;
+    }
+    if (stop && *stop) return;
+  }
+}
 
 constexpr double kBonusAmount = 5;
 
@@ -56,7 +85,8 @@ std::string whyNotAtAll(const sheet::State& base, const sheet::State& target) {
     return "the compared plavet has multi-classed and this one has not: multi-classing halves "
            "values and pools, so no presses alone lead there";
   if (base.valuesAtMultiClass != target.valuesAtMultiClass)
-    return "the two multi-classed with other values: what the first class learned is fixed at "
+    return "the two plavets multi-classed with other values: what the first class learned is fixed "
+           "at "
            "multi-classing";
   return {};
 }
@@ -106,11 +136,11 @@ std::vector<Step> stepsFor(const sheet::State& base, const sheet::State& target,
 
 // What the steps leave, the lists set aside: with equal values, selections
 // and flags, Show Current Skills fills equal lists.
-sheet::State played(const sheet::State& base, std::span<const Step> steps) {
+sheet::State played(const sheet::State& base, std::span<const Step> steps, bool stopAtRefusal) {
   Quiet quiet;
   sheet::Planner planner(quiet);
   planner.restore(base);
-  play(steps, planner);
+  playSteps(steps, planner, stopAtRefusal ? &quiet.refused : nullptr);
   sheet::State s = planner.state();
   s.firstClassSkills.clear();
   s.secondClassSkills.clear();
@@ -150,36 +180,15 @@ Presses presses(const sheet::State& base, const sheet::State& target) {
       {false, Buttons::LeftsFirst, false},  {false, Buttons::LeftsFirst, true},
       {false, Buttons::LeftsOnly, false},   {false, Buttons::LeftsOnly, true},
   };
-  sheet::State first;
-  for (std::size_t i = 0; i < std::size(kOrders); ++i) {
-    std::vector<Step> steps = stepsFor(base, target, kOrders[i]);
-    const sheet::State left = played(base, steps);
-    if (left == goal) return {std::move(steps), {}};
-    if (i == 0) first = left;
+  for (const Order& order : kOrders) {
+    std::vector<Step> steps = stepsFor(base, target, order);
+    if (played(base, steps, true) == goal) return {std::move(steps), {}};
   }
-  return {{}, shortOf(first, target)};
+  return {{}, shortOf(played(base, stepsFor(base, target, kOrders[0]), false), target)};
 }
 
 void play(std::span<const Step> steps, sheet::Planner& planner) {
-  for (const Step& s : steps) {
-    switch (s.kind) {
-      case Step::Kind::Spell:
-        planner.toggleSpell(sheet::Spell(s.box), s.check);
-        break;
-      case Step::Kind::Bonus:
-        planner.toggleBonus(sheet::Bonus(s.box), s.check);
-        break;
-      case Step::Kind::Press:
-        for (int part = 0; part < 2; ++part) {
-          const bool rights = (part == 0) == s.rightsFirst;
-          const int count = rights ? s.rights : s.lefts;
-          for (int i = 0; i < count; ++i)
-            planner.pressArrow(s.value, s.direction,
-                               rights ? sheet::kRightButton : sheet::kLeftButton);
-        }
-        break;
-    }
-  }
+  playSteps(steps, planner, nullptr);
 }
 
 std::string Step::words() const {
