@@ -53,10 +53,10 @@ compare::Plavet read(const std::string& argument) {
   }
   const store::Loaded loaded = store::decodeCodeIn(argument);
   if (!loaded.state)
-    throw BadArguments{"\"" + argument + "\" is no file, and " +
-                       (store::findCode(argument) ? "its plavet code cannot be opened: "
-                                                  : "holds no plavet code: ") +
-                       loaded.reason};
+    throw BadArguments{
+        "\"" + argument + "\" is no file" +
+        (store::findCode(argument) ? ", and its plavet code cannot be opened: " : ": ") +
+        loaded.reason};
   return {argument, *loaded.state};
 }
 
@@ -76,15 +76,15 @@ void writeText(std::ostream& out, const compare::Comparison& c, bool onlyDiffere
   for (std::size_t i = 0; i < c.compared.size(); ++i)
     out << i + 1 << ": " << c.compared[i].name << " (" << c.compared[i].differences
         << (c.compared[i].differences == 1 ? " row differs" : " rows differ") << ")\n";
-  out << "\n" << padded("Row", 27) << padded("Base", 16);
+  out << "\n" << padded("Row", 27) << padded("Base", 18);
   for (std::size_t i = 0; i < c.compared.size(); ++i)
-    out << padded(std::to_string(i + 1), 16) << padded("", 10);
+    out << padded(std::to_string(i + 1), 18) << padded("", 10);
   out << "\n";
   for (const compare::Row& r : c.rows) {
     if (onlyDifferences && !r.differs()) continue;
-    out << padded(r.name, 27) << padded(cut(r.base, 15), 16);
+    out << padded(r.name, 27) << padded(cut(r.base, 17), 18);
     for (const compare::Cell& cell : r.compared)
-      out << padded(cut(cell.value, 15), 16) << padded(cell.difference, 10);
+      out << padded(cut(cell.value, 17), 18) << padded(cell.difference, 10);
     out << "\n";
   }
   auto list = [](const std::vector<std::string_view>& items) {

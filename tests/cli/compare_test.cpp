@@ -82,7 +82,7 @@ TEST(CompareCommand, ABadPlavetEndsItWithItsReason) {
             "plavet compare: The file " + notJson +
                 " cannot be opened: The file is not a plavet: it is not JSON"},
            {{folder, code}, "cannot be opened: This is a folder, not a plavet file."},
-           {{code, "hello"}, "\"hello\" is no file, and holds no plavet code"},
+           {{code, "hello"}, "\"hello\" is no file: "},
            {{code, "plavet1-zz"}, "its plavet code cannot be opened"},
            {{code}, "give a base and at least one other"},
        }) {
