@@ -68,6 +68,7 @@ struct Step {
   bool check = false;
   // "Raise M Fire by 15: 1 right, 5 left presses", "Check Bless".
   std::string words() const;
+  bool operator==(const Step&) const = default;
 };
 
 struct Presses {

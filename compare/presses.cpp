@@ -1,6 +1,7 @@
 // What turns one plavet into another: the presses value by value and the
 // clicks on the boxes, played through the planner's own rules to see
 // whether the pools allow them in some order.
+#include <algorithm>
 #include <cmath>
 
 #include "compare/compare.h"
@@ -166,6 +167,20 @@ std::string shortOf(const sheet::State& left, const sheet::State& target) {
   return "the presses do not lead there: the compared plavet's flags are not a player's";
 }
 
+// The points the target has beyond the base's, on its sheet and in its
+// pools, less what its clan-town boxes add: presses move points, never make
+// or lose them.
+double pointsMade(const sheet::State& base, const sheet::State& target) {
+  double more = 0;
+  for (int b = 0; b < skills::kValueCount; ++b) more += target.boxes[b] - base.boxes[b];
+  for (sheet::Box pool : {sheet::Box::mpr, sheet::Box::ppr, sheet::Box::epr})
+    more += target.boxes[static_cast<int>(pool)] - base.boxes[static_cast<int>(pool)];
+  for (bool magic : {true, false})
+    more -= (checkedOfKind(target, magic) - checkedOfKind(base, magic)) * kBonusAmount *
+            skills::kElementCount;
+  return more;
+}
+
 }  // namespace
 
 Presses presses(const sheet::State& base, const sheet::State& target) {
@@ -180,9 +195,18 @@ Presses presses(const sheet::State& base, const sheet::State& target) {
       {false, Buttons::LeftsFirst, false},  {false, Buttons::LeftsFirst, true},
       {false, Buttons::LeftsOnly, false},   {false, Buttons::LeftsOnly, true},
   };
+  if (const double more = pointsMade(base, target); more != 0)
+    return {{},
+            "the pools do not allow them: the compared plavet has " +
+                sheet::formatNumber(std::abs(more)) +
+                (std::abs(more) == 1 ? " point " : " points ") + (more > 0 ? "more" : "fewer") +
+                " on its sheet and in its pools, and presses neither make nor lose one"};
+  std::vector<std::vector<Step>> tried;
   for (const Order& order : kOrders) {
     std::vector<Step> steps = stepsFor(base, target, order);
+    if (std::find(tried.begin(), tried.end(), steps) != tried.end()) continue;
     if (played(base, steps, true) == goal) return {std::move(steps), {}};
+    tried.push_back(std::move(steps));
   }
   return {{}, shortOf(played(base, stepsFor(base, target, kOrders[0]), false), target)};
 }

@@ -100,12 +100,15 @@ int catalogueOrder(std::string_view text, int list, const sheet::State& base,
 Skills skillsOf(int list, const sheet::State& base, const sheet::State& other) {
   const auto& a = list == 0 ? base.firstClassSkills : base.secondClassSkills;
   const auto& b = list == 0 ? other.firstClassSkills : other.secondClassSkills;
-  std::vector<std::string_view> all(a.items().begin(), a.items().end());
-  all.insert(all.end(), b.items().begin(), b.items().end());
-  std::stable_sort(all.begin(), all.end(), [&](std::string_view x, std::string_view y) {
-    return catalogueOrder(x, list, base, other) < catalogueOrder(y, list, base, other);
-  });
-  all.erase(std::unique(all.begin(), all.end()), all.end());
+  std::vector<std::pair<int, std::string_view>> keyed;
+  for (const auto* l : {&a, &b})
+    for (std::string_view t : l->items())
+      keyed.emplace_back(catalogueOrder(t, list, base, other), t);
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& x, const auto& y) { return x.first < y.first; });
+  std::vector<std::string_view> all;
+  for (const auto& [key, t] : keyed)
+    if (std::find(all.begin(), all.end(), t) == all.end()) all.push_back(t);
   auto holds = [](const skills::SkillList& l, std::string_view t) {
     return std::binary_search(l.items().begin(), l.items().end(), t);
   };
