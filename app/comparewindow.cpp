@@ -39,6 +39,14 @@ QString markOf(const compare::Cell& cell) {
   return {};
 }
 
+// A name within a sentence: "this plavet", "the code"; a file's name as it is.
+QString inSentence(const std::string& name) {
+  QString s = fromUtf8(name).toHtmlEscaped();
+  if (s == CompareWindow::tr("This plavet") || s == CompareWindow::tr("The code"))
+    s[0] = s[0].toLower();
+  return s;
+}
+
 QString listOf(std::span<const std::string_view> items) {
   if (items.empty()) return CompareWindow::tr("none");
   QStringList out;
@@ -194,6 +202,7 @@ void CompareWindow::showRows() {
     }
     item->setHidden(onlyDifferences_ && !row.differs());
   }
+  for (int c = 0; c < columns; ++c) rows_->resizeColumnToContents(c);
 
   const QString previous = chosen_->currentText();
   const QSignalBlocker blocker(chosen_);
@@ -204,7 +213,10 @@ void CompareWindow::showRows() {
 
   QStringList counts;
   for (const compare::Against& a : comparison_.compared)
-    counts << tr("%1: %n row(s) differ", nullptr, a.differences).arg(fromUtf8(a.name));
+    counts
+        << (a.differences == 1
+                ? tr("%1: 1 row differs").arg(fromUtf8(a.name))
+                : tr("%1: %2 rows differ").arg(fromUtf8(a.name), QString::number(a.differences)));
   summary_->setText(comparison_.compared.empty() ? tr("Nothing is compared.") : counts.join("; "));
 }
 
@@ -215,8 +227,8 @@ void CompareWindow::showDetails() {
   }
   const compare::Against& a =
       comparison_.compared[std::min<std::size_t>(chosen(), comparison_.compared.size() - 1)];
-  const QString base = fromUtf8(comparison_.base).toHtmlEscaped();
-  const QString other = fromUtf8(a.name).toHtmlEscaped();
+  const QString base = inSentence(comparison_.base);
+  const QString other = inSentence(a.name);
   QString html;
   for (const compare::Skills& s : a.skills) {
     html += "<p><b>" + (s.list == 0 ? tr("First-class skills") : tr("Second-class skills")) +

@@ -153,7 +153,11 @@ var PlavetCompare = (function () {
       return items.length ? items.join(", ") : "none";
     }
 
+    // "this plavet", "the code" within a sentence; a file's name as it is.
+    const inSentence = (name) => (name === "This plavet" || name === "The code" ? name[0].toLowerCase() + name.slice(1) : name);
+
     function showDetails(c) {
+      c = { ...c, base: inSentence(c.base), compared: c.compared.map(inSentence) };
       const parts = [];
       for (const s of c.skills[0]) {
         const p = element("p");
