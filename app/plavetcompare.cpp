@@ -1,5 +1,6 @@
 // The main window's Compare commands: what to compare with, read by the
 // readers Open and Paste Plavet Code use, and the Compare window beside it.
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -23,8 +24,8 @@ QString fromUtf8(const std::string& s) {
 }
 }  // namespace
 
-void PlavetWindow::compareWith(const QString& name, const sheet::State& state,
-                               const QString& path) {
+void PlavetWindow::compareWith(const QString& name, const sheet::State& state, const QString& path,
+                               bool add) {
   if (!compare_) {
     compare_ = std::make_unique<CompareWindow>(*plavet_, [this](const sheet::State& s) {
       replacePlavet(s, QString::fromUtf8(history::steps::kOpenCompared));
@@ -34,10 +35,13 @@ void PlavetWindow::compareWith(const QString& name, const sheet::State& state,
     // Beside the main window, where the screen has room.
     compare_->move(frameGeometry().topRight() + QPoint(8, 0));
   }
-  compare_->compareWith({{name, state, path}});
+  if (add && compare_->isVisible())
+    compare_->addCompared({name, state, path});
+  else
+    compare_->compareWith({{name, state, path}});
 }
 
-bool PlavetWindow::compareWithFile(const QString& path) {
+bool PlavetWindow::compareWithFile(const QString& path, bool add) {
   const store::Loaded loaded = store::openPlavetFile(path.toStdString());
   if (!loaded.state) {
     tell(tr("The file %1 cannot be compared: %2")
@@ -45,17 +49,17 @@ bool PlavetWindow::compareWithFile(const QString& path) {
          tr("Compare"));
     return false;
   }
-  compareWith(QFileInfo(path).fileName(), *loaded.state, QFileInfo(path).absoluteFilePath());
+  compareWith(QFileInfo(path).fileName(), *loaded.state, QFileInfo(path).absoluteFilePath(), add);
   return true;
 }
 
-bool PlavetWindow::compareWithCode(const QString& text) {
+bool PlavetWindow::compareWithCode(const QString& text, bool add) {
   const store::Loaded loaded = store::decodeCodeIn(text.toStdString());
   if (!loaded.state) {
     tell(tr("The plavet code cannot be compared: %1").arg(fromUtf8(loaded.reason)), tr("Compare"));
     return false;
   }
-  compareWith(tr("The code"), *loaded.state, QString());
+  compareWith(tr("The code"), *loaded.state, QString(), add);
   return true;
 }
 
@@ -86,6 +90,9 @@ void PlavetWindow::showCompareWith() {
   layout->addWidget(field);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
   QPushButton* fileButton = buttons->addButton(tr("Choose &File..."), QDialogButtonBox::ActionRole);
+  auto* add = new QCheckBox(tr("&Add beside the plavets compared"), &dialog);
+  add->setVisible(compare_ && compare_->isVisible() && !compare_->compared().empty());
+  layout->addWidget(add);
   layout->addWidget(buttons);
   QString path;
   connect(fileButton, &QPushButton::clicked, &dialog, [&] {
@@ -100,8 +107,9 @@ void PlavetWindow::showCompareWith() {
   connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   if (dialog.exec() != QDialog::Accepted) return;
+  const bool beside = add->isVisible() && add->isChecked();
   if (!path.isEmpty())
-    compareWithFile(path);
+    compareWithFile(path, beside);
   else if (!field->text().trimmed().isEmpty())
-    compareWithCode(field->text());
+    compareWithCode(field->text(), beside);
 }

@@ -62,10 +62,11 @@ class PlavetWindow : public QMainWindow {
 
   // Compare: the plavet beside a file, a code (or a link, a chat line holding
   // one), or its own file as last saved. One that cannot be read is refused
-  // with its reason and nothing is compared.
+  // with its reason and nothing is compared. `add`: beside the plavets
+  // compared already.
   void showCompareWith();
-  bool compareWithFile(const QString& path);
-  bool compareWithCode(const QString& text);
+  bool compareWithFile(const QString& path, bool add = false);
+  bool compareWithCode(const QString& text, bool add = false);
   bool compareWithSaved();
   CompareWindow* compareWindow() const { return compare_.get(); }
 
@@ -101,6 +102,7 @@ class PlavetWindow : public QMainWindow {
   std::unique_ptr<SkillGoals> skillGoals_;  // made on first use
   std::unique_ptr<CompareWindow> compare_;  // made on first use
   QAction* compareSavedAction_ = nullptr;
-  void compareWith(const QString& name, const sheet::State& state, const QString& path);
+  void compareWith(const QString& name, const sheet::State& state, const QString& path,
+                   bool add = false);
   bool quitting_ = false;
 };

@@ -122,6 +122,13 @@ class CompareTest : public QObject {
              QString("Open compared plavet"));
     main_->undo();
     QCOMPARE(differences(), 3);  // P Fire, D Fire, Physical pool
+
+    window()->swap();  // the compared plavet is the base now, its signs turned
+    QCOMPARE(window()->comparison().base, std::string("The code"));
+    QCOMPARE(row("P Fire")->text(3), QString::fromUtf8("▲ +1"));
+    QVERIFY(main_->compareWithCode(QString::fromStdString(store::encodeCode(compared)), true));
+    QCOMPARE(window()->comparison().compared.size(), std::size_t(2));
+    QCOMPARE(rows()->columnCount(), 6);
   }
 
   void comparesWithTheFileAsSavedAndReadsItAgain() {
