@@ -31,7 +31,8 @@ void PlavetWindow::compareWith(const QString& name, const sheet::State& state, c
       replacePlavet(s, QString::fromUtf8(history::steps::kOpenCompared));
     });
     compare_->tell = [this](const QString& text, const QString& title) { tell(text, title); };
-    connect(compare_.get(), &CompareWindow::used, this, [this] { history_.endTyping(); });
+    connect(compare_.get(), &CompareWindow::used, this,
+            [this] { document_.history().endTyping(); });
     // Beside the main window, where the screen has room.
     compare_->move(frameGeometry().topRight() + QPoint(8, 0));
   }
@@ -64,15 +65,16 @@ bool PlavetWindow::compareWithCode(const QString& text, bool add) {
 }
 
 bool PlavetWindow::compareWithSaved() {
-  if (filePath_.isEmpty()) return false;
-  const store::Loaded loaded = store::openPlavetFile(filePath_.toStdString());
+  const QString& path = document_.path();
+  if (path.isEmpty()) return false;
+  const store::Loaded loaded = document_.savedState();
   if (!loaded.state) {
     tell(tr("The file %1 cannot be compared: %2")
-             .arg(QDir::toNativeSeparators(filePath_), fromUtf8(loaded.reason)),
+             .arg(QDir::toNativeSeparators(path), fromUtf8(loaded.reason)),
          tr("Compare"));
     return false;
   }
-  compareWith(tr("%1 as saved").arg(QFileInfo(filePath_).fileName()), *loaded.state, filePath_);
+  compareWith(tr("%1 as saved").arg(QFileInfo(path).fileName()), *loaded.state, path);
   return true;
 }
 
