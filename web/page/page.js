@@ -436,6 +436,7 @@
   const goalsView = PlavetGoals.create(byId("SkillGoals"), byId("openGoals"), {
     plavet: () => plavet,
     applyPlan: () => send((p) => p.applyPlan()),
+    showHistory,
   });
   const compareView = PlavetCompare.create(byId("Compare"), byId("openCompare"), {
     plavet: () => plavet,
