@@ -92,6 +92,13 @@ std::string whyNotAtAll(const sheet::State& base, const sheet::State& target) {
   return {};
 }
 
+sheet::State withoutLists(sheet::State s) {
+  s.firstClassSkills.clear();
+  s.secondClassSkills.clear();
+  s.goals = {};
+  return s;
+}
+
 enum class Buttons { RightsFirst, LeftsFirst, LeftsOnly };
 
 struct Order {
@@ -135,23 +142,15 @@ std::vector<Step> stepsFor(const sheet::State& base, const sheet::State& target,
   return out;
 }
 
-// What the steps leave, the lists set aside: with equal values, selections
-// and flags, Show Current Skills fills equal lists.
+// What the steps leave, the lists and the plan's goals set aside: with equal
+// values, selections and flags, Show Current Skills fills equal lists, and
+// no press touches the goals.
 sheet::State played(const sheet::State& base, std::span<const Step> steps, bool stopAtRefusal) {
   Quiet quiet;
   sheet::Planner planner(quiet);
   planner.restore(base);
   playSteps(steps, planner, stopAtRefusal ? &quiet.refused : nullptr);
-  sheet::State s = planner.state();
-  s.firstClassSkills.clear();
-  s.secondClassSkills.clear();
-  return s;
-}
-
-sheet::State withoutLists(sheet::State s) {
-  s.firstClassSkills.clear();
-  s.secondClassSkills.clear();
-  return s;
+  return withoutLists(planner.state());
 }
 
 // Why the best order tried falls short: the first row still apart.
