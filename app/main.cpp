@@ -14,11 +14,12 @@ namespace {
 
 // The command line: `plavet [FILE]`, with --help and --version.
 void describe(QCommandLineParser& parser) {
-  parser.setApplicationDescription(
-      QCoreApplication::translate("main",
-                                  "Plans how a level-60 mud character spends its "
-                                  "element points.\n`plavet plan --help` tells how to "
-                                  "plan for the skills you want without a window."));
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "main",
+      "Plans how a level-60 mud character spends its "
+      "element points.\n`plavet plan --help` tells how to "
+      "plan for the skills you want without a window;\n`plavet compare --help`, how to "
+      "compare plavets."));
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/comparewindow.h"
 #include "app/messagebox.h"
 #include "app/plavet.h"
 #include "app/settings.h"
@@ -93,6 +94,9 @@ void PlavetWindow::buildMenus() {
           keysFor(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
   command(file, tr("Save &As..."), &PlavetWindow::saveAs,
           keysFor(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  file->addSeparator();
+  command(file, tr("Compare &With..."), &PlavetWindow::showCompareWith);
+  compareSavedAction_ = command(file, tr("Compare With Sa&ved"), &PlavetWindow::compareWithSaved);
   file->addSeparator();
   command(file, tr("&Print Plan..."), [this] { goalsWindow().printPlan(); });
   file->addSeparator();
@@ -189,6 +193,8 @@ void PlavetWindow::showStatus() {
   auto named = [](const QString& command, std::string_view step) {
     return step.empty() ? command : command + ' ' + QString::fromUtf8(step.data(), step.size());
   };
+  if (compareSavedAction_)
+    compareSavedAction_->setEnabled(!document_.path().isEmpty() && document_.needsSaving());
   undoAction_->setEnabled(history.canUndo());
   undoAction_->setText(named(tr("&Undo"), history.undoName()));
   redoAction_->setEnabled(history.canRedo());
@@ -221,6 +227,7 @@ void PlavetWindow::closeEvent(QCloseEvent* event) {
   // Skill Goals is a view of this window's plavet and goes with it; the help
   // window stands on its own.
   if (skillGoals_) skillGoals_->close();
+  if (compare_) compare_->close();
 }
 
 void PlavetWindow::about() {

@@ -9,6 +9,7 @@
 
 #include "app/document.h"
 
+class CompareWindow;
 class Plavet;
 class SkillGoals;
 class QAction;
@@ -72,6 +73,16 @@ class PlavetWindow : public QMainWindow {
   // The Skill Goals window, made on first use (opened or not).
   SkillGoals& goalsWindow();
 
+  // Compare: the plavet beside a file, a code (or a link, a chat line holding
+  // one), or its own file as last saved. One that cannot be read is refused
+  // with its reason and nothing is compared. `add`: beside the plavets
+  // compared already.
+  void showCompareWith();
+  bool compareWithFile(const QString& path, bool add = false);
+  bool compareWithCode(const QString& text, bool add = false);
+  bool compareWithSaved();
+  CompareWindow* compareWindow() const { return compare_.get(); }
+
   // The Skill Goals window, once it has been opened.
   SkillGoals* skillGoals() const { return skillGoals_.get(); }
   // Puts `state` in place of the plavet as one step of the undo history.
@@ -96,5 +107,9 @@ class PlavetWindow : public QMainWindow {
   QAction* arrowKeysAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   std::unique_ptr<SkillGoals> skillGoals_;  // made on first use
+  std::unique_ptr<CompareWindow> compare_;  // made on first use
+  QAction* compareSavedAction_ = nullptr;
+  void compareWith(const QString& name, const sheet::State& state, const QString& path,
+                   bool add = false);
   bool quitting_ = false;
 };

@@ -29,6 +29,8 @@ inline constexpr std::string_view kPasteCode = "Paste plavet code";
 // plavet it replaces stays one Undo away.
 inline constexpr std::string_view kOpenFile = "Open plavet file";
 inline constexpr std::string_view kApplyPlan = "Apply Plan";
+// Compare's Open Compared: the compared plavet in place of this one.
+inline constexpr std::string_view kOpenCompared = "Open compared plavet";
 
 // Skill Goals: "Tick Goal Vorpalize" or "Untick Goal Vorpalize" (the
 // skill's label without its needs), "Move Goal Up", "Move Goal Down", "Set

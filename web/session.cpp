@@ -294,6 +294,10 @@ std::string Session::applyPlan() {
   });
 }
 
+std::string Session::openCompared(const sheet::State& state) {
+  return outcome(history::steps::kOpenCompared, kNoMerge, [&] { putInPlace(state); });
+}
+
 std::string Session::skillTips() const {
   std::string out = "{";
   for (const auto copy : {skills::Copy::FirstClass, skills::Copy::SecondClass}) {

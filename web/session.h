@@ -107,6 +107,9 @@ class Session final : public sheet::MessageSink {
   // as one step. Empty, and nothing changes, without a plan.
   std::string applyPlan();
 
+  // Compare's "Open compared": `state` in place of the plavet, as one step.
+  std::string openCompared(const sheet::State& state);
+
   // What each skill of the lists needs, as the desktop's lists tell on
   // hover: {"fclstskill":["Needs MFire 55","Needs nothing: always listed",
   // ...],"sclstskill":[...]}, item for item; empty for an item that is no

@@ -179,6 +179,7 @@
         showTips(answer.state);
         showHistory(answer);
         goalsView.follow();
+        compareView.follow();
       } finally {
         showing = false;
         markBusy();
@@ -293,7 +294,7 @@
     // Every other control of the page ends typing in a box, as the
     // desktop's menu commands do.
     for (const control of [byId("copyLink"), byId("openGoals"), byId("open"), document.querySelector("#Explosion .close"),
-      document.querySelector("#SkillGoals .close")])
+      document.querySelector("#SkillGoals .close"), byId("openCompare")])
       control.addEventListener("click", () => send((p) => p.endTyping()));
   }
 
@@ -436,6 +437,11 @@
     plavet: () => plavet,
     applyPlan: () => send((p) => p.applyPlan()),
     showHistory,
+  });
+  const compareView = PlavetCompare.create(byId("Compare"), byId("openCompare"), {
+    plavet: () => plavet,
+    maxFileBytes: () => maxFileBytes,
+    send,
   });
 
   // Offline and installable, where the page comes from a web host (a page
