@@ -104,7 +104,12 @@ void GoalsView::writeList(std::string& out, Copy copy) const {
     json::text(out, "reason", row.dropped.value_or(""));
     json::flag(out, "fixed", row.now.fixed);
     json::text(out, "labelNote", row.labelNote);
-    json::text(out, "fit", row.fit);
+    // A goal's cell says what the plan does with it, as the desktop's does.
+    std::string fit = row.fit;
+    if (row.order)
+      fit = "goal " + std::to_string(*row.order + 1) +
+            (row.dropped ? ", dropped: " + *row.dropped : std::string(", kept"));
+    json::text(out, "fit", fit);
     out += '}';
   }
   out += "]}";

@@ -74,9 +74,7 @@ var PlavetGoals = (function () {
     if (r.note.hidden !== !row.labelNote) r.note.hidden = !row.labelNote;
     setText(r.now, row.now);
     setAttribute(r.now, "class", "now " + (row.met ? "met" : "unmet") + (row.fixed ? " fixed" : ""));
-    // A goal says what the plan does with it, as the desktop's cell does.
-    setText(r.fit, !row.goal ? row.fit
-      : row.dropped ? `goal ${row.order + 1}, dropped: ${row.reason}` : `goal ${row.order + 1}, kept`);
+    setText(r.fit, row.fit);
   }
 
   // One race of the race table: a radio button, so that choosing it with

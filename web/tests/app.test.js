@@ -1,0 +1,232 @@
+// The installed page as a document app, in headless Chromium: the names'
+// offer and the arrows' keys as the core answers them, the manifest's
+// handlers, files launched by the system, web+plavet: links and shared text,
+// and the title and the leave prompt following what is saved.
+"use strict";
+
+const assert = require("node:assert/strict");
+const fs = require("node:fs");
+const os = require("node:os");
+const path = require("node:path");
+const { test, before, after } = require("node:test");
+const { site, loadCore, launchBrowser, openPage, pageUrl, serveSite, Driver, saveFile } = require("./support");
+
+let browser, core;
+before(async () => {
+  browser = await launchBrowser();
+  core = await loadCore();
+});
+after(() => browser?.close());
+
+// A random source that repeats: the same runs every time.
+function random(seed) {
+  return () => ((seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648);
+}
+
+test("the offer is the core's completion, and Tab, Enter, Escape take it or leave the text as typed", async () => {
+  const d = new Driver(await openPage(browser), core);
+  const { page } = d;
+  const rand = random(26);
+  const pick = (items) => items[Math.floor(rand() * items.length)];
+  const names = core.open().state(); // for the box names only
+  const starts = { cmbrace: ["el", "dw", "Hu", "og", "x"], cmbfc: ["war", "dr", "Mo", "ch", "an"], cmbsc: ["war", "Bar", "m", "sh"] };
+  for (let run = 0; run < 40; run++) {
+    const combo = pick(Object.keys(starts).filter((n) => n in names));
+    await page.fill("#" + combo, "");
+    await d.expect(d.mirror.type(combo, ""));
+    let text = "";
+    for (const key of pick(starts[combo]) + (rand() < 0.3 ? pick(["a", "r", "i"]) : "")) {
+      await page.keyboard.type(key);
+      text += key;
+      d.mirror.type(combo, text);
+      assert.equal(await page.getAttribute("#" + combo, "data-offer"), core.completion(combo, text), text);
+    }
+    const offer = core.completion(combo, text);
+    const key = pick(["Tab", "Enter", "Escape", "End"]);
+    await page.keyboard.press(key);
+    const taken = offer && key !== "Escape" ? offer : text;
+    const answer = await d.expect(taken === text ? { messages: [], state: d.mirror.state() } : d.mirror.type(combo, taken));
+    assert.equal(answer.state[combo], taken, `${text} + ${key}`);
+    assert.equal(await page.getAttribute("#" + combo, "data-offer"), null);
+  }
+});
+
+test("Space and Enter press a focused arrow as the mouse does once the setting is on, kept after a reload", async () => {
+  const page = await openPage(browser);
+  let d = new Driver(page, core);
+  await d.choose("Elf", "Bard", "Monk (Winter)");
+  await d.click("cmdstrt");
+  const described = () => page.evaluate(() => document.getElementById(document.getElementById("cmdmfu")
+    .getAttribute("aria-describedby").split(" ").at(-1)).textContent);
+  await page.focus("#cmdmfu");
+  await page.keyboard.press("Space");
+  await d.expect({ messages: [], state: d.mirror.state() }); // off: nothing
+  assert.match(await described(), /^Keys press it once/);
+  await page.check("#arrowKeys");
+  await d.expect(d.mirror.endTyping());
+  assert.equal(await described(), "Space or Enter is a left press (1 point), Shift+Space or Shift+Enter a right press (10 points).");
+  const rand = random(7);
+  const arrows = await page.evaluate(() => Array.from(document.querySelectorAll(".arrow"), (e) => e.id));
+  for (let i = 0; i < 40; i++) {
+    const arrow = arrows[Math.floor(rand() * arrows.length)];
+    const shift = rand() < 0.4;
+    await page.focus("#" + arrow);
+    await page.keyboard.press((shift ? "Shift+" : "") + (rand() < 0.5 ? "Space" : "Enter"));
+    await d.expect(d.mirror.mouseDown(arrow, shift ? 2 : 1));
+  }
+  await openPage(browser);
+  assert.equal(await page.isChecked("#arrowKeys"), true, "kept in the browser's storage");
+  await page.uncheck("#arrowKeys");
+});
+
+test("the manifest's handlers and icons are valid and name files the offline worker keeps", async () => {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), "plavet-app-"));
+  const context = await launchBrowser(profile);
+  const server = await serveSite();
+  try {
+    const page = await openPage(context, server.url);
+    const cdp = await context.newCDPSession(page);
+    // Chromium's own reading: a member it can't use is an error here.
+    assert.deepEqual((await cdp.send("Page.getAppManifest")).errors, []);
+    assert.deepEqual((await cdp.send("Page.getInstallabilityErrors")).installabilityErrors, []);
+    const manifest = JSON.parse(fs.readFileSync(path.join(site, "manifest.webmanifest"), "utf8"));
+    const handler = manifest.file_handlers[0];
+    assert.deepEqual(handler.accept, { "application/x-plavet": [".plavet"] });
+    assert.deepEqual(manifest.protocol_handlers, [{ protocol: "web+plavet", url: "index.html?link=%s" }]);
+    assert.equal(manifest.share_target.method, "GET");
+    assert.equal(manifest.launch_handler.client_mode[0], "focus-existing");
+    const kept = await page.evaluate(async () => (await fetch("service-worker.js").then((r) => r.text())).match(/name: "[^"]+"/g));
+    const names = kept.map((n) => n.slice(7, -1));
+    for (const url of [...manifest.icons, ...handler.icons].map((i) => i.src)
+      .concat(handler.action, manifest.share_target.action, manifest.protocol_handlers[0].url.replace(/\?.*/, "")))
+      assert.ok(names.includes(url), `${url} is kept offline`);
+    for (const icon of handler.icons)
+      assert.equal((await page.evaluate((src) => fetch(src).then((r) => r.status), icon.src)), 200);
+  } finally {
+    await server.close();
+    await context.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+});
+
+// A page whose launchQueue is a stub that keeps the consumer, and whose
+// Compare entry records what it is given.
+async function launchablePage() {
+  const context = await browser.newContext();
+  await context.addInitScript(() => {
+    Object.defineProperty(window, "launchQueue", { configurable: true,
+      value: { setConsumer: (consumer) => (window.launchConsumer = consumer) } });
+  });
+  const page = await openPage(context);
+  await page.evaluate(() => {
+    window.compared = [];
+    PlavetLaunch.compareWith = (file) => window.compared.push(file.name);
+  });
+  return page;
+}
+
+const launch = (page, files, targetURL) => page.evaluate(({ files, targetURL }) => window.launchConsumer({
+  targetURL, files: files.map(([name, text]) => ({ kind: "file", name, getFile: async () => text === null
+    ? Promise.reject(new DOMException("A requested file could not be read", "NotReadableError")) : new File([text], name) })),
+}), { files, targetURL });
+
+test("files launched open as Open opens them, a second is compared, a bad one is refused and changes nothing", async () => {
+  const page = await launchablePage();
+  const d = new Driver(page, core);
+  const other = core.open();
+  other.type("cmbrace", "Ogier");
+  const saved = other.saveFile().file.text;
+  const cases = [
+    [[["one.plavet", saved]], []],
+    [[["bad.plavet", "{\"format\": 9}"]], []],
+    [[["bad.plavet", "nothing"], ["two.plavet", saved]], []],
+    [[["gone.plavet", null]], []],
+    [[["first.plavet", saved], ["second.plavet", saved], ["third.plavet", saved]], ["second.plavet"]],
+  ];
+  for (const [files, compared] of cases) {
+    const before = JSON.stringify(d.mirror.state());
+    await launch(page, files);
+    const [name, text] = files[0];
+    let expected;
+    if (text === null) { // gone since it was launched: refused as Open refuses a file it can't read
+      expected = d.mirror.endTyping();
+      expected.messages.push({ title: "Open Plavet", state: expected.state,
+        text: `The file ${name} cannot be opened: the browser could not read it (A requested file could not be read).` });
+    } else expected = d.mirror.openFile(name, Buffer.from(text));
+    const answer = await d.expect(expected);
+    if (answer.messages.length > 0) assert.equal(JSON.stringify(answer.state), before, name);
+    assert.deepEqual(await page.evaluate(() => window.compared.splice(0)), compared);
+  }
+  assert.equal(await page.title(), "first.plavet - Plavet Program v1.33");
+  assert.deepEqual(page.errors, []);
+});
+
+test("a web+plavet: link opens its plavet, a shared text waits in the code field; sent to a running page too", async () => {
+  const other = core.open();
+  other.type("cmbrace", "Minotaur");
+  const code = other.code();
+  const link = "web+plavet:" + code;
+  let d = new Driver(await openPage(browser, `${pageUrl()}?link=${encodeURIComponent(link)}`), core);
+  await d.expect(d.mirror.startWithCode(link));
+  assert.equal(d.mirror.state().cmbrace, "Minotaur");
+  assert.equal(await d.page.evaluate(() => location.search), "", "read once: a reload opens the page as it stands");
+
+  const chat = `look at mine: ${code} :)`;
+  d = new Driver(await openPage(browser, `${pageUrl()}?title=Plavet&text=${encodeURIComponent(chat)}`), core);
+  const field = () => d.page.evaluate(() => [document.getElementById("codeText").value, document.activeElement.id]);
+  assert.deepEqual(await field(), ["Plavet\n" + chat, "codeText"]);
+  await d.page.keyboard.press("Enter");
+  await d.expect(d.mirror.pasteCode("Plavet\n" + chat));
+
+  const page = await launchablePage();
+  d = new Driver(page, core);
+  await launch(page, [], pageUrl()); // the launch the page was started by: read at load
+  other.type("cmbrace", "Shade");
+  await launch(page, [], `${pageUrl()}?link=${encodeURIComponent("web+plavet:" + other.code())}`);
+  const answer = await d.expect(d.mirror.openCode("web+plavet:" + other.code()));
+  assert.equal(answer.undo, "Paste plavet code", "a link sent to a running page is a step");
+  await launch(page, [], `${pageUrl()}?text=${encodeURIComponent("hi")}`);
+  assert.equal(await page.inputValue("#codeText"), "hi");
+});
+
+// The title and the leave prompt, after each act, as the desktop's caption
+// and its question to save.
+async function expectSaved(page, title, asks) {
+  const shown = await page.evaluate(() => {
+    const leaving = new Event("beforeunload", { cancelable: true });
+    window.dispatchEvent(leaving);
+    return [document.title, leaving.defaultPrevented];
+  });
+  assert.deepEqual(shown, [title, asks], title);
+}
+
+test("the title follows the file, Save and every change; leaving asks exactly while changes are unsaved", async () => {
+  const d = new Driver(await openPage(browser), core);
+  const { page } = d;
+  const caption = "Plavet Program v1.33";
+  const other = core.open();
+  for (const [combo, text] of [["cmbrace", "Elf"], ["cmbfc", "Bard"], ["cmbsc", "Druid"]]) other.type(combo, text);
+  assert.ok(other.click("cmdstrt").state.started);
+  await expectSaved(page, caption, false);
+  await d.choose("Human", "Bard", "Druid");
+  await expectSaved(page, caption, false); // nothing started, nothing to lose
+  await d.click("cmdstrt");
+  await expectSaved(page, caption, true); // started and never saved
+  assert.equal((await saveFile(page)).name, "plavet.plavet");
+  d.mirror.saveFile();
+  await expectSaved(page, "plavet.plavet - " + caption, false);
+  await d.press("cmdmfu");
+  await expectSaved(page, "plavet.plavet* - " + caption, true);
+  await page.click("#undo");
+  await d.expect(d.mirror.undo());
+  await expectSaved(page, "plavet.plavet - " + caption, false);
+  await page.click("#redo");
+  await d.expect(d.mirror.redo());
+  await expectSaved(page, "plavet.plavet* - " + caption, true);
+  // A code pasted has no file until saved.
+  await page.fill("#codeText", other.code());
+  await page.click("#paste");
+  await d.expect(d.mirror.pasteCode(other.code()));
+  await expectSaved(page, caption, true);
+  assert.equal((await saveFile(page)).name, "plavet.plavet");
+});
