@@ -100,8 +100,12 @@ test("the manifest's handlers and icons are valid and name files the offline wor
     for (const url of [...manifest.icons, ...handler.icons].map((i) => i.src)
       .concat(handler.action, manifest.share_target.action, manifest.protocol_handlers[0].url.replace(/\?.*/, "")))
       assert.ok(names.includes(url), `${url} is kept offline`);
-    for (const icon of handler.icons)
+    for (const icon of [...manifest.icons, ...handler.icons]) {
       assert.equal((await page.evaluate((src) => fetch(src).then((r) => r.status), icon.src)), 200);
+      if (icon.type !== "image/png") continue;
+      const png = fs.readFileSync(path.join(site, icon.src)); // IHDR: width and height at 16 and 20
+      assert.equal(`${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`, icon.sizes, icon.src);
+    }
   } finally {
     await server.close();
     await context.close();
