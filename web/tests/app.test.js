@@ -1,15 +1,12 @@
 // The installed page as a document app, in headless Chromium: the names'
-// offer and the arrows' keys as the core answers them, the manifest's
-// handlers, files launched by the system, web+plavet: links and shared text,
-// and the title and the leave prompt following what is saved.
+// offer and the arrows' keys as the core answers them, files launched by the
+// system, web+plavet: links and shared text, and the title and the leave
+// prompt following what is saved. (The manifest: offline.test.js.)
 "use strict";
 
 const assert = require("node:assert/strict");
-const fs = require("node:fs");
-const os = require("node:os");
-const path = require("node:path");
 const { test, before, after } = require("node:test");
-const { site, loadCore, launchBrowser, openPage, pageUrl, serveSite, Driver, saveFile } = require("./support");
+const { loadCore, launchBrowser, openPage, pageUrl, Driver, saveFile } = require("./support");
 
 let browser, core;
 before(async () => {
@@ -85,35 +82,6 @@ test("Space and Enter press a focused arrow as the mouse does once the setting i
   await openPage(browser);
   assert.equal(await page.isChecked("#arrowKeys"), true, "kept in the browser's storage");
   await page.uncheck("#arrowKeys");
-});
-
-test("the manifest's handlers and icons are valid and name files the offline worker keeps", async () => {
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), "plavet-app-"));
-  const context = await launchBrowser(profile);
-  const server = await serveSite();
-  try {
-    const page = await openPage(context, server.url);
-    const cdp = await context.newCDPSession(page);
-    // Chromium's own reading: a member it can't use is an error here.
-    assert.deepEqual((await cdp.send("Page.getAppManifest")).errors, []);
-    assert.deepEqual((await cdp.send("Page.getInstallabilityErrors")).installabilityErrors, []);
-    const manifest = JSON.parse(fs.readFileSync(path.join(site, "manifest.webmanifest"), "utf8"));
-    const handler = manifest.file_handlers[0];
-    assert.deepEqual(handler.accept, { "application/x-plavet": [".plavet"] });
-    assert.deepEqual(manifest.protocol_handlers, [{ protocol: "web+plavet", url: "index.html?link=%s" }]);
-    const kept = await page.evaluate(() => fetch("service-worker.js").then((r) => r.text()));
-    const icons = [...manifest.icons, ...handler.icons];
-    for (const url of icons.map((i) => i.src).concat(handler.action, manifest.share_target.action, "index.html"))
-      assert.ok(kept.includes(`name: "${url}"`), `${url} is kept offline`);
-    for (const icon of icons.filter((i) => i.type === "image/png")) {
-      const png = fs.readFileSync(path.join(site, icon.src)); // IHDR: width and height at 16 and 20
-      assert.equal(`${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`, icon.sizes, icon.src);
-    }
-  } finally {
-    await server.close();
-    await context.close();
-    fs.rmSync(profile, { recursive: true, force: true });
-  }
 });
 
 // A page whose launchQueue is a stub that keeps the consumer, and whose
