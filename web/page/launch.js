@@ -34,12 +34,13 @@ var PlavetLaunch = (function () {
   }
 
   // The plavet opened from a file launched with it, compared with the one
-  // launched after it. The Compare panel connects itself here
-  // (PlavetLaunch.compareWith = (file) => ...); until it does, a second file
-  // is not opened.
+  // launched after it: in the Compare panel (PlavetCompare.openCompare),
+  // where the page has one, or by whatever is put in compareWith.
   const launch = { compareWith: null };
   function compareWithLaunched(file) {
-    if (typeof launch.compareWith === "function") launch.compareWith(file);
+    if (typeof launch.compareWith === "function") return launch.compareWith(file);
+    if (typeof PlavetCompare === "object" && PlavetCompare.openCompare) return PlavetCompare.openCompare(file);
+    return Promise.resolve(false); // no panel: the first file is open, the second is not read
   }
 
   // The page's part: openFile(file) opens a file as Open does and resolves
