@@ -84,13 +84,16 @@ test("Space and Enter press a focused arrow as the mouse does once the setting i
   await page.uncheck("#arrowKeys");
 });
 
-// A page whose launchQueue is a stub that keeps the consumer, and whose
-// Compare entry records what it is given.
+// A page as the installed one runs: its launchQueue a stub that keeps the
+// consumer, in a window of its own, and its Compare entry recording what it
+// is given.
 async function launchablePage() {
   const context = await browser.newContext();
   await context.addInitScript(() => {
     Object.defineProperty(window, "launchQueue", { configurable: true,
       value: { setConsumer: (consumer) => (window.launchConsumer = consumer) } });
+    const media = window.matchMedia.bind(window);
+    window.matchMedia = (query) => (query === "(display-mode: standalone)" ? { matches: true } : media(query));
   });
   const page = await openPage(context);
   await page.evaluate(() => {
@@ -155,6 +158,9 @@ test("a web+plavet: link opens its plavet, a shared text waits in the code field
   assert.equal(answer.undo, "Paste plavet code", "a link sent to a running page is a step");
   await launch(page, [], `${pageUrl()}?text=${encodeURIComponent("hi")}`);
   assert.equal(await page.inputValue("#codeText"), "hi");
+  await page.click("#copyLink");
+  await d.expect(d.mirror.endTyping());
+  assert.equal(await page.inputValue("#appLink"), "web+plavet:" + other.code(), "Copy link offers the installed form");
 });
 
 test("the title follows the file, Save and every change; leaving asks exactly while changes are unsaved", async () => {
