@@ -155,9 +155,8 @@ void PlavetWindow::putInPlace(const sheet::State& state) {
 
 void PlavetWindow::showSkillGoals() {
   if (!skillGoals_) {
-    skillGoals_ = std::make_unique<SkillGoals>(*plavet_, [this](const sheet::State& s) {
-      replacePlavet(s, QString::fromUtf8(history::steps::kApplyPlan));
-    });
+    skillGoals_ = std::make_unique<SkillGoals>(
+        *plavet_, [this](const sheet::State& s, const QString& step) { replacePlavet(s, step); });
     connect(skillGoals_.get(), &SkillGoals::used, this,
             [this] { document_.history().endTyping(); });
   }

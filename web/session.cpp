@@ -295,6 +295,10 @@ GoalsView& Session::openGoals() {
   return *goals_;
 }
 
+void Session::keepGoals(std::string_view step) {
+  if (goals_) outcome(step, kNoMerge, [&] { planner_.restore(goals_->kept()); });
+}
+
 std::string Session::applyPlan() {
   std::optional<sheet::State> played = goals_ ? goals_->played() : std::nullopt;
   if (!played) return {};

@@ -101,6 +101,10 @@ class Session final : public sheet::MessageSink {
   // on following every event. None before.
   GoalsView& openGoals();
   GoalsView* goals() { return goals_.get(); }
+  // A change in the view (a tick, a move, a count, Clear Goals) kept in the
+  // plavet as the step `step` ("Tick Goal Vorpalize"), unless it changed
+  // nothing; typing ends.
+  void keepGoals(std::string_view step);
   // "Apply Plan": the view's plan played into the plavet, without a message,
   // as one step. Empty, and nothing changes, without a plan.
   std::string applyPlan();

@@ -451,6 +451,7 @@
   const goalsView = PlavetGoals.create(byId("SkillGoals"), byId("openGoals"), {
     plavet: () => plavet,
     applyPlan: () => send((p) => p.applyPlan()),
+    showHistory,
   });
 
   // Offline and installable, where the page comes from a web host (a page
