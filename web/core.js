@@ -5,7 +5,8 @@
 //   const plavet = core.open();             // a fresh plavet, as the page opens
 //   const outcome = plavet.click("cmdstrt");
 //   // outcome.messages: [{text, title, state}], outcome.state: the state after,
-//   // outcome.undo, outcome.redo: the steps Undo and Redo would take
+//   // outcome.undo, outcome.redo: the steps Undo and Redo would take;
+//   // outcome.fileName, .modified, .unsaved: the file, as the caption shows it
 //   const link = "#" + plavet.code();
 //   const saved = plavet.saveFile();       // saved.file: {name, text}
 //
@@ -179,6 +180,21 @@ var PlavetCore = (function () {
       maxFileBytes: module._plavet_max_file_bytes(),
       // The window's table of controls (see web/layoutjson.h).
       layout: () => JSON.parse(decoder.decode(copyText(module, module._plavet_layout()))),
+      // The name of a selection box's list that the text typed in it
+      // completes to, as the desktop offers it (sheet::completion); null for
+      // none. The text goes through the heap: a paste may be long.
+      completion: (combo, typed) => {
+        const bytes = encoder.encode(typed);
+        const at = module._malloc(Math.max(bytes.length, 1));
+        try {
+          module.HEAPU8.set(bytes, at);
+          const name = module.ccall("plavet_completion", "number", ["string", "number", "number"],
+            [combo, at, bytes.length]);
+          return name ? decoder.decode(copyText(module, name)) : null;
+        } finally {
+          module._free(at);
+        }
+      },
       // How the core writes and reads its numbers (for tests).
       formatNumber: (value) =>
         decoder.decode(copyText(module, module._plavet_format_number(value))),

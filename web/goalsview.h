@@ -55,7 +55,8 @@ class GoalsView {
   //  multi-classing", with fixed true; order: the goal's place from 0, null
   //  for no goal; dropped and reason: a goal the plan drops and why, else
   //  false and ""; labelNote: "label says 55; the rule needs 65" or "";
-  //  fit: for no goal "fits: 15 points" or "doesn't fit: ...", else "")
+  //  fit: for no goal "fits: 15 points" or "doesn't fit: ...", for a goal
+  //  "goal 1, kept" or "goal 2, dropped: ...", as the desktop's cell)
   //  "order":[{"copy":0,"row":3}...] (the goals in order; copy 0 first class),
   //  "races":[{"race","kept","pointsLeft","best","chosen","plavet"}...]
   //  (every race in list order: the goals planned with it; chosen: the race

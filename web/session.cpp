@@ -123,6 +123,11 @@ std::string Session::written(std::string_view messages) const {
   std::string out = "{\"messages\":[" + std::string(messages) + "],\"state\":" + stateOf(planner_);
   json::text(out, "undo", history_.undoName());
   json::text(out, "redo", history_.redoName());
+  json::text(out, "fileName", hasFile_ ? std::string_view(fileName_) : std::string_view());
+  json::flag(out, "modified", hasFile_ && !history_.isClean());
+  // As the desktop: a plavet never saved counts as changed once started;
+  // one never started has nothing to lose.
+  json::flag(out, "unsaved", !history_.isClean() && (planner_.started() || hasFile_));
   return out + "}";
 }
 
@@ -203,9 +208,10 @@ std::string Session::openCode(std::string_view code, bool startsHistory) {
   messages_.clear();
   // A link's fragment, or whatever text holds a code.
   const store::Loaded loaded = store::decodeCodeIn(code);
-  if (loaded.state)
+  if (loaded.state) {
     putInPlace(*loaded.state);
-  else
+    forgetFile();
+  } else
     show("The link holds no plavet code that can be used: " + loaded.reason, "Plavet Link");
   history_.clear();
   return answer();
@@ -221,9 +227,10 @@ std::string Session::replaceWithCode(std::string_view text, std::string_view ref
   messages_.clear();
   const sheet::State before = planner_.state();
   const store::Loaded loaded = store::decodeCodeIn(text);
-  if (loaded.state)
+  if (loaded.state) {
     putInPlace(*loaded.state);
-  else
+    forgetFile();
+  } else
     show(std::string(refusal) + loaded.reason, title);
   history_.record(std::string(history::steps::kPasteCode), before, planner_.state());
   return answer();
@@ -238,6 +245,7 @@ std::string Session::saveFile() {
     return answer();
   }
   history_.markClean();  // as the desktop's Save: the plavet is its file's, typing ends
+  hasFile_ = true;
   std::string out = answer();
   out.pop_back();  // the answer's closing brace: the file follows
   json::key(out, "file");
@@ -258,8 +266,14 @@ std::string Session::openFile(std::string_view name, std::string_view bytes) {
   // set aside stays one Undo away. What was opened is its file's.
   history_.record(std::string(history::steps::kOpenFile), before, planner_.state());
   history_.markClean();
-  fileName_ = isPlavetFile(name) ? name : kNewFileName;
+  hasFile_ = isPlavetFile(name);
+  fileName_ = hasFile_ ? name : kNewFileName;
   return answer();
+}
+
+void Session::forgetFile() {
+  hasFile_ = false;
+  fileName_ = kNewFileName;
 }
 
 std::string Session::openLargeFile(std::string_view name, std::uint64_t size) {

@@ -68,7 +68,8 @@ class Session final : public sheet::MessageSink {
   // list as multi-classing made it from its values then), or a message
   // saying why it can't be used and the plavet as it was. The link the page
   // opens with starts the history afresh instead (`startsHistory`), as a
-  // file opened at start does on the desktop.
+  // file opened at start does on the desktop. A plavet of a link or a code
+  // has no file until it is saved.
   std::string openCode(std::string_view code, bool startsHistory = false);
 
   // Files, written and read as the desktop writes and reads them
@@ -80,6 +81,7 @@ class Session final : public sheet::MessageSink {
   // would refuse gets no "file" but a message saying why ("Save Plavet").
   // It records nothing and ends typing, as the desktop's Save (which marks
   // the history clean: the page shows nothing of that).
+  // A plavet saved has its file's name from then on.
   std::string saveFile();
   // Open: the file `name` with these bytes. Its plavet starts the history
   // afresh, as the desktop's Open does; a file that can't be used is refused
@@ -124,6 +126,7 @@ class Session final : public sheet::MessageSink {
   std::string replaceWithCode(std::string_view text, std::string_view refusal,
                               std::string_view title);
   std::string refuseFile(std::string_view name, std::string_view reason);
+  void forgetFile();  // a plavet of a link or a code: Save names it afresh
   // `action` as one user event: a step called `step` unless it changes
   // nothing; `mergeKey` as for History::record.
   template <class Action>
@@ -136,6 +139,7 @@ class Session final : public sheet::MessageSink {
   std::string messages_;  // the JSON of the messages shown so far during an event
   std::unique_ptr<GoalsView> goals_;
   std::string fileName_;  // the name Save gives the file
+  bool hasFile_ = false;  // opened from a .plavet file or saved; a link or a code has none
 };
 
 }  // namespace web

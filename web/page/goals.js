@@ -74,7 +74,7 @@ var PlavetGoals = (function () {
     if (r.note.hidden !== !row.labelNote) r.note.hidden = !row.labelNote;
     setText(r.now, row.now);
     setAttribute(r.now, "class", "now " + (row.met ? "met" : "unmet") + (row.fixed ? " fixed" : ""));
-    setText(r.fit, row.goal ? row.keptNote : row.fit);
+    setText(r.fit, row.plan);
   }
 
   // One race of the race table: a radio button, so that choosing it with

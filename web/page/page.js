@@ -108,6 +108,7 @@
         case "combo":
           if (e.value !== value) e.value = value;
           e.readOnly = state.locked;
+          offers.get(c.name)?.follow();
           mark(e, state.warnings[c.name]);
           break;
         case "check":
@@ -188,12 +189,15 @@
     return shown;
   }
 
-  // The bar's Undo and Redo, named after the step each would take.
-  function showHistory({ undo, redo }) {
+  // The bar's Undo and Redo, named after the step each would take, as the
+  // desktop's menu names them; the title, after the plavet's file.
+  function showHistory(answer) {
+    const { undo, redo } = answer;
     for (const [button, command, step] of [[byId("undo"), "Undo", undo], [byId("redo"), "Redo", redo]]) {
       button.disabled = !step;
-      button.title = step ? `${command} ${step}` : command;
+      button.title = button.textContent = step ? `${command} ${step}` : command;
     }
+    PlavetTitle.follow(answer);
   }
 
   // ---- Events ------------------------------------------------------------------
@@ -201,22 +205,27 @@
   let plavet = null; // the core's plavet, once the module has loaded
   let maxFileBytes = 0; // the core's, likewise
 
+  // The core's answer, or null when none came (no plavet yet, a box open).
   function send(event) {
-    if (!plavet || showing) return;
-    show(event(plavet));
+    if (!plavet || showing) return null;
+    const answer = event(plavet);
+    show(answer);
+    return answer;
   }
 
   // An event that comes by itself (a file read, a link opened) waits for
   // any box on screen to be closed.
   function sendWhenFree(event) {
     if (showing) return shown.then(() => sendWhenFree(event));
-    send(event);
+    return Promise.resolve(send(event));
   }
 
   const MOUSE_BUTTON_CODES = { 0: 1, 2: 2, 1: 4 }; // left, right, middle
   const takesText = (e) => ((e instanceof HTMLInputElement && e.type === "text") || e instanceof HTMLTextAreaElement) &&
     !e.readOnly && !e.disabled;
   let rightPressOnArrow = false;
+  const offers = new Map(); // each selection box's offer of a name
+  let completion = () => null; // the core's, once loaded
 
   function wire() {
     const help = byId("Explosion");
@@ -235,6 +244,7 @@
           e.addEventListener("input", () => {
             if (current && e.value !== current[c.name]) send((p) => p.type(c.name, e.value));
           });
+          offers.set(c.name, PlavetOffer.wire(e, (typed) => completion(c.name, typed)));
           break;
         case "button":
           if (c.name !== "cmdhelp") e.addEventListener("click", () => send((p) => p.click(c.name)));
@@ -265,6 +275,8 @@
       }, true);
     }
     wireHistory();
+    PlavetArrowKeys.wire(document.querySelectorAll("#Plavet .arrow"), byId("arrowKeys"), byId("arrowKeysHow"),
+      (arrow, code) => send((p) => p.mouseDown(arrow, code)), () => send((p) => p.endTyping()));
     // The menu would open on the press or the release of a right button, and
     // over a message box opened by the press; an arrow's right press opens none.
     document.addEventListener("mousedown", () => (rightPressOnArrow = false), true);
@@ -362,8 +374,9 @@
   }
 
   // A file larger than a plavet can be is refused by its size, unread.
+  // Resolves to the core's answer (null when none came).
   async function openFile(file) {
-    if (!plavet) return;
+    if (!plavet) return null;
     if (file.size > maxFileBytes) return sendWhenFree((p) => p.openLargeFile(file.name, file.size));
     let bytes;
     reading++;
@@ -380,7 +393,7 @@
     } finally {
       reading--; // the answer is sent at once, or waits for a box while busy
     }
-    sendWhenFree((p) => p.openFile(file.name, bytes));
+    return sendWhenFree((p) => p.openFile(file.name, bytes));
   }
 
   // A link to the page whose fragment is the plavet's code; opening it shows
@@ -401,9 +414,8 @@
   // be used says why and changes nothing.
   // The link the page opens with starts the history; one opened since is a
   // step that Undo takes back, as a pasted code is on the desktop.
-  function openLink(atLoad = false) {
-    if (showing) return shown.then(() => openLink(atLoad));
-    const code = codeInLink();
+  function openLink(atLoad = false, code = codeInLink()) {
+    if (showing) return shown.then(() => openLink(atLoad, code));
     if (plavet && code) show(atLoad ? plavet.startWithCode(code) : plavet.openCode(code));
   }
 
@@ -416,6 +428,10 @@
     const note = byId("linkNote");
     field.value = link;
     byId("linkBox").hidden = false;
+    // Installed, the page opens from any program by a link of its own.
+    const appLink = PlavetLaunch.appLink(plavet.code());
+    byId("appLink").value = appLink ?? "";
+    byId("appLink").hidden = !appLink;
     // A link to a file names a place on this computer's disk.
     const reach = location.protocol === "file:"
       ? " This page was opened from a file, so the link opens only on this computer. To share " +
@@ -476,10 +492,18 @@
     byId("copyLink").addEventListener("click", copyLink);
     wireFiles();
     window.addEventListener("hashchange", () => openLink());
+    completion = core.completion;
     plavet = core.open();
     current = plavet.state();
     render(current);
-    openLink(true);
+    PlavetLaunch.start({
+      openFile,
+      openLink: (text, atLoad) => openLink(atLoad, text ?? codeInLink()),
+      share: (text) => {
+        byId("codeText").value = text;
+        byId("codeText").focus();
+      },
+    });
     performance.mark("plavet-ready");
     document.documentElement.dataset.ready = "true";
     keepForOffline();

@@ -37,6 +37,21 @@ test("after one visit the page works with its host gone, and the browser may ins
     await controlled(page);
     const cdp = await browser.newCDPSession(page);
     assert.deepEqual((await cdp.send("Page.getInstallabilityErrors")).installabilityErrors, []);
+    // Installed, it opens .plavet files, web+plavet: links and text shared:
+    // Chromium reads every member without an error, and each names files the
+    // worker keeps, icons of the sizes they say.
+    assert.deepEqual((await cdp.send("Page.getAppManifest")).errors, []);
+    const manifest = JSON.parse(fs.readFileSync(path.join(site, "manifest.webmanifest"), "utf8"));
+    const [handler] = manifest.file_handlers;
+    assert.deepEqual([handler.accept, manifest.protocol_handlers[0].protocol], [{ "application/x-plavet": [".plavet"] }, "web+plavet"]);
+    const kept = fs.readFileSync(path.join(site, "service-worker.js"), "utf8");
+    const icons = [...manifest.icons, ...handler.icons];
+    for (const url of icons.map((i) => i.src).concat(handler.action, manifest.share_target.action))
+      assert.ok(kept.includes(`name: "${url}"`), `${url} is kept offline`);
+    for (const icon of icons.filter((i) => i.type === "image/png")) {
+      const png = fs.readFileSync(path.join(site, icon.src)); // IHDR: width and height at 16 and 20
+      assert.equal(`${png.readUInt32BE(16)}x${png.readUInt32BE(20)}`, icon.sizes, icon.src);
+    }
     await server.close();
     await page.reload();
     await page.waitForSelector("html[data-ready]");
