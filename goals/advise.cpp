@@ -1,0 +1,379 @@
+// Which classes: every combination planned by the solver for the names asked.
+//
+// In one combination each name is met by the first class's row of that name
+// or the second class's, so the choices are many, but their needs are few:
+// after each name only the needs of the choices kept so far are carried on,
+// and of those only the ones no other asks less than (a plan that meets more
+// meets less, and leaves no more points). A name is kept when one of them
+// still plans with one of its rows.
+//
+// The rows a name stands for are looked up once for every class; a
+// combination is planned only while it can still reach the rows wanted, the
+// most promising first.
+#include "goals/advise.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <cctype>
+
+#include "goals/taking.h"
+#include "sheet/tables.h"
+
+namespace goals {
+namespace {
+
+using skills::Copy;
+
+constexpr std::size_t kMostNames = 256;   // more than the catalogue has
+using Choices = std::bitset<kMostNames>;  // by name: met by the second class
+
+char lower(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool sameLetters(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return lower(x) == lower(y); });
+}
+
+int copyIndex(Copy copy) {
+  return copy == Copy::FirstClass ? 0 : 1;
+}
+
+int listIndex(std::span<const std::string_view> names, std::string_view name) {
+  return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
+}
+
+std::span<const std::string_view> raceNames() {
+  static const auto names = [] {
+    std::array<std::string_view, sheet::kRaceBonuses.size()> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = sheet::kRaceBonuses[i].race;
+    return out;
+  }();
+  return names;
+}
+
+// The choices for some of the names and what they need together.
+struct Branch {
+  Needs needs;
+  int points = 0;
+  Choices second;
+};
+
+bool atMost(const Needs& a, const Needs& b) {
+  for (int v = 0; v < skills::kValueCount; ++v)
+    if (a.beforeMulti[v] > b.beforeMulti[v] || a.final[v] > b.final[v]) return false;
+  return true;
+}
+
+// Keeps the branches no other asks less than; of equal ones the first.
+void keepLeast(std::vector<Branch>& branches) {
+  std::vector<Branch> kept;
+  for (Branch& b : branches) {
+    if (std::any_of(kept.begin(), kept.end(),
+                    [&](const Branch& k) { return atMost(k.needs, b.needs); }))
+      continue;
+    std::erase_if(kept, [&](const Branch& k) { return atMost(b.needs, k.needs); });
+    kept.push_back(std::move(b));
+  }
+  branches = std::move(kept);
+}
+
+// Where a combination ranks, or at best could rank.
+struct Rank {
+  int kept = 0, points = 0;
+  int race = 0, first = 0, second = 0;
+  bool operator<(const Rank& o) const {  // ranks before
+    if (kept != o.kept) return kept > o.kept;
+    if (points != o.points) return points > o.points;
+    if (race != o.race) return race < o.race;
+    if (first != o.first) return first < o.first;
+    return second < o.second;
+  }
+};
+
+struct Combination {
+  int race = 0, first = 0, second = 0;
+  Setup setup;
+  int taught = 0;  // names either class teaches
+  int freePoints = 0;
+  Rank bound() const { return {taught, freePoints, race, first, second}; }
+};
+
+// A combination planned to its end.
+struct Answer {
+  Rank rank;
+  Branch best;
+  Choices kept;
+};
+
+class Table {
+ public:
+  explicit Table(const Question& q) {
+    for (std::string_view typed : q.skills) {
+      const auto name = skillName(typed);
+      if (!name) throw BadProblem("no class teaches \"" + std::string(typed) + "\"");
+      if (std::find(names_.begin(), names_.end(), *name) == names_.end()) names_.push_back(*name);
+    }
+    if (names_.size() > kMostNames) throw BadProblem("too many skills");
+    lookUpRows();
+    const std::vector<int> races = fixed(q.race, raceNames(), "race");
+    const std::vector<int> firsts = fixed(q.firstClass, skills::kClassNames, "class");
+    const std::vector<int> seconds = fixed(q.secondClass, skills::kClassNames, "class");
+    Problem p{{}, {}, {}, q.magicBonus, q.physicalBonus, {}};
+    for (int r : races)
+      for (int c1 : firsts)
+        for (int c2 : seconds) {
+          p.race = raceNames()[std::size_t(r)];
+          p.firstClass = skills::kClassNames[std::size_t(c1)];
+          p.secondClass = skills::kClassNames[std::size_t(c2)];
+          Combination c{r, c1, c2, taking::setupOf(p), 0, 0};
+          for (std::size_t j = 0; j < names_.size(); ++j) c.taught += !options(c, j).empty();
+          c.freePoints = solve(c.setup, {})->pointsLeft();
+          combinations_.push_back(std::move(c));
+        }
+  }
+
+  Advice answer(const Question& q, std::size_t top, std::stop_token stop) {
+    Advice advice;
+    advice.skills = names_;
+    advice.magicBonus = q.magicBonus;
+    advice.physicalBonus = q.physicalBonus;
+    advice.combinations = combinations_.size();
+    if (top == 0) return advice;
+    std::vector<const Combination*> order;
+    for (const Combination& c : combinations_) order.push_back(&c);
+    std::sort(order.begin(), order.end(),
+              [](const Combination* a, const Combination* b) { return a->bound() < b->bound(); });
+    std::vector<std::pair<const Combination*, Answer>> best;  // sorted, at most `top`
+    for (const Combination* c : order) {
+      if (stop.stop_requested()) return advice;
+      const Rank* least = best.size() == top ? &best.back().second.rank : nullptr;
+      if (least && !(c->bound() < *least)) break;  // nor can any after it
+      std::optional<Answer> a = plan(*c, least);
+      if (!a) continue;
+      const auto at =
+          std::upper_bound(best.begin(), best.end(), a->rank,
+                           [](const Rank& r, const auto& e) { return r < e.second.rank; });
+      best.emplace(at, c, std::move(*a));
+      if (best.size() > top) best.pop_back();
+    }
+    for (const auto& [c, a] : best) advice.rows.push_back(suggestion(*c, a));
+    return advice;
+  }
+
+ private:
+  struct Option {
+    Copy copy;
+    int row;
+    const skills::SkillRow* skill;
+  };
+
+  // The row of each name in each class and copy, or -1.
+  void lookUpRows() {
+    rows_.assign(names_.size(), {});
+    for (auto& byClass : rows_)
+      for (auto& byCopy : byClass) byCopy = {-1, -1};
+    for (std::size_t c = 0; c < skills::kClassNames.size(); ++c)
+      for (Copy copy : {Copy::FirstClass, Copy::SecondClass}) {
+        const auto rows = skills::rowsOf(skills::kClassNames[c], copy);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+          const std::string_view name = skillNameOf(rows[i].text);
+          for (std::size_t j = 0; j < names_.size(); ++j)
+            if (sameLetters(names_[j], name)) rows_[j][c][std::size_t(copyIndex(copy))] = int(i);
+        }
+      }
+  }
+
+  static std::vector<int> fixed(const std::optional<std::string>& given,
+                                std::span<const std::string_view> names, const std::string& what) {
+    std::vector<int> out;
+    if (!given) {
+      for (std::size_t i = 0; i < names.size(); ++i) out.push_back(int(i));
+      return out;
+    }
+    const int at = listIndex(names, *given);
+    if (at == int(names.size())) throw BadProblem("not a " + what + ": \"" + *given + "\"");
+    return {at};
+  }
+
+  // The rows of a combination's classes that meet name `j`, the first class's first.
+  std::vector<Option> options(const Combination& c, std::size_t j) const {
+    std::vector<Option> out;
+    for (auto [copy, cls] : {std::pair{Copy::FirstClass, c.first}, {Copy::SecondClass, c.second}}) {
+      const int row = rows_[j][std::size_t(cls)][std::size_t(copyIndex(copy))];
+      if (row >= 0)
+        out.push_back(
+            {copy, row,
+             &skills::rowsOf(skills::kClassNames[std::size_t(cls)], copy)[std::size_t(row)]});
+    }
+    return out;
+  }
+
+  // The combination planned, or none once it can't rank before `least`.
+  std::optional<Answer> plan(const Combination& c, const Rank* least) const {
+    Answer a;
+    a.rank = c.bound();
+    a.rank.kept = 0;
+    std::vector<Branch> branches{Branch{{}, c.freePoints, {}}}, next;
+    int taughtLeft = c.taught;
+    for (std::size_t j = 0; j < names_.size(); ++j) {
+      const std::vector<Option> opts = options(c, j);
+      if (opts.empty()) continue;
+      --taughtLeft;
+      next.clear();
+      for (const Branch& b : branches)
+        for (const Option& o : opts) {
+          Branch n = b;
+          n.second[j] = o.copy == Copy::SecondClass;
+          if (taking::ask(n.needs, *o.skill, o.copy)) {
+            const std::optional<Solution> s = solve(c.setup, n.needs);
+            if (!s) continue;
+            n.points = s->pointsLeft();
+          }
+          next.push_back(std::move(n));
+        }
+      if (!next.empty()) {
+        keepLeast(next);
+        std::swap(branches, next);
+        a.kept[j] = true;
+        ++a.rank.kept;
+      }
+      if (least) {
+        Rank reach = a.rank;
+        reach.kept += taughtLeft;
+        reach.points = 0;
+        for (const Branch& b : branches) reach.points = std::max(reach.points, b.points);
+        if (!(reach < *least)) return std::nullopt;
+      }
+    }
+    // The most points; of equal ones the first choice found.
+    const Branch* top = &branches.front();
+    for (const Branch& b : branches)
+      if (b.points > top->points) top = &b;
+    a.best = *top;
+    a.rank.points = top->points;
+    return a;
+  }
+
+  std::string reason(const Combination& c, const Answer& a, std::size_t j) const {
+    const std::string_view first = skills::kClassNames[std::size_t(c.first)],
+                           second = skills::kClassNames[std::size_t(c.second)];
+    const std::vector<Option> opts = options(c, j);
+    if (opts.empty())
+      return c.first == c.second
+                 ? std::string(first) + " doesn't teach it"
+                 : "neither " + std::string(first) + " nor " + std::string(second) + " teaches it";
+    std::string out;
+    for (const Option& o : opts) {
+      Needs with = a.best.needs;
+      taking::ask(with, *o.skill, o.copy);
+      const std::string why = taking::reason(shortfall(c.setup, with), c.setup.ceiling);
+      if (opts.size() == 1) return why;
+      out += std::string(out.empty() ? "" : "; ") +
+             (o.copy == Copy::FirstClass ? "as first class, " : "as second class, ") + why;
+    }
+    return out;
+  }
+
+  Suggestion suggestion(const Combination& c, const Answer& a) const {
+    Suggestion s;
+    s.race = raceNames()[std::size_t(c.race)];
+    s.firstClass = skills::kClassNames[std::size_t(c.first)];
+    s.secondClass = skills::kClassNames[std::size_t(c.second)];
+    s.pointsLeft = a.rank.points;
+    for (std::size_t j = 0; j < names_.size(); ++j) {
+      if (!a.kept[j]) {
+        s.dropped.push_back({j, reason(c, a, j)});
+        continue;
+      }
+      const Copy copy = a.best.second[j] ? Copy::SecondClass : Copy::FirstClass;
+      const int cls = copy == Copy::FirstClass ? c.first : c.second;
+      s.kept.push_back({j, {copy, rows_[j][std::size_t(cls)][std::size_t(copyIndex(copy))]}});
+    }
+    return s;
+  }
+
+  std::vector<std::string_view> names_;
+  std::vector<std::array<std::array<int, 2>, skills::kClassCount>> rows_;  // [name][class][copy]
+  std::vector<Combination> combinations_;
+};
+
+}  // namespace
+
+std::string_view skillNameOf(std::string_view rowText) {
+  return rowText.substr(0, rowText.find(" ("));
+}
+
+std::span<const std::string_view> skillNames() {
+  static const std::vector<std::string_view> names = [] {
+    std::vector<std::string_view> out;
+    for (std::string_view cls : skills::kClassNames)
+      for (Copy copy : {Copy::FirstClass, Copy::SecondClass})
+        for (const skills::SkillRow& row : skills::rowsOf(cls, copy)) {
+          const std::string_view name = skillNameOf(row.text);
+          if (std::none_of(out.begin(), out.end(),
+                           [&](std::string_view n) { return sameLetters(n, name); }))
+            out.push_back(name);
+        }
+    return out;
+  }();
+  return names;
+}
+
+std::optional<std::string_view> skillName(std::string_view typed) {
+  for (std::string_view name : skillNames())
+    if (sameLetters(name, typed)) return name;
+  for (std::string_view cls : skills::kClassNames)
+    for (Copy copy : {Copy::FirstClass, Copy::SecondClass})
+      for (const skills::SkillRow& row : skills::rowsOf(cls, copy))
+        if (sameLetters(row.text, typed)) return skillName(skillNameOf(row.text));
+  return std::nullopt;
+}
+
+Problem Advice::problem(const Suggestion& row) const {
+  Problem p{std::string(row.race),
+            std::string(row.firstClass),
+            std::string(row.secondClass),
+            magicBonus,
+            physicalBonus,
+            {}};
+  for (const Met& m : row.kept) p.goals.push_back(m.goal);
+  return p;
+}
+
+Advice advise(const Question& question, std::size_t top, std::stop_token stop) {
+  return Table(question).answer(question, top, stop);
+}
+
+std::string_view givenBy(const Suggestion& row, std::size_t skill) {
+  for (const Met& m : row.kept)
+    if (m.skill == skill) return m.goal.copy == Copy::FirstClass ? row.firstClass : row.secondClass;
+  return "dropped";
+}
+
+std::string rowWords(const Advice& advice, const Suggestion& row) {
+  return std::string(row.race) + ", " + std::string(row.firstClass) + " then " +
+         std::string(row.secondClass) + ": " + std::to_string(row.kept.size()) + " of " +
+         std::to_string(advice.skills.size()) + " kept, " + std::to_string(row.pointsLeft) +
+         (row.pointsLeft == 1 ? " point left" : " points left");
+}
+
+std::string givenWords(const Advice& advice, const Suggestion& row) {
+  std::string out;
+  std::size_t k = 0, d = 0;
+  for (std::size_t j = 0; j < advice.skills.size(); ++j) {
+    out += (j ? "; " : "") + std::string(advice.skills[j]) + ": ";
+    if (k < row.kept.size() && row.kept[k].skill == j) {
+      const bool first = row.kept[k++].goal.copy == Copy::FirstClass;
+      out += std::string(first ? row.firstClass : row.secondClass) +
+             (first ? " (first class)" : " (second class)");
+    } else if (d < row.dropped.size() && row.dropped[d].skill == j) {
+      out += "dropped, " + row.dropped[d++].reason;
+    }
+  }
+  return out;
+}
+
+}  // namespace goals
