@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "app/identity.h"
-#include "app/plancommand.h"
 #include "app/plavetwindow.h"
+#include "cli/cli.h"
 #include "store/code.h"
 
 namespace {
@@ -39,7 +39,7 @@ bool asksForHelpOrVersion(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (isPlanCommand(argc, argv)) return runPlanCommand(argc, argv);  // no window, no display
+  if (cli::isCommand(argc, argv)) return cli::run(argc, argv);  // no window, no display
   QCoreApplication::setApplicationVersion(PLAVET_VERSION);
   // Help and version are printed without a display.
   if (asksForHelpOrVersion(argc, argv)) {

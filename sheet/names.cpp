@@ -27,20 +27,28 @@ std::string lowered(std::string_view s) {
   return out;
 }
 
-// How many letters to add, drop or change to turn one text into the other.
+bool sameInAnyCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return lower(x) == lower(y); });
+}
+
+// How many letters to add, drop or change, or neighbours to swap, to turn
+// one text into the other ("Wariror" is one slip from "Warrior").
 std::size_t editDistance(std::string_view a, std::string_view b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  // Three rows of the table: two back for a swap, one back, and this one.
+  std::vector<std::size_t> before(b.size() + 1), above(b.size() + 1), row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) above[j] = j;
   for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
     row[0] = i;
     for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t above = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-      diagonal = above;
+      row[j] = std::min({above[j] + 1, row[j - 1] + 1, above[j - 1] + (a[i - 1] != b[j - 1])});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+        row[j] = std::min(row[j], before[j - 2] + 1);
     }
+    std::swap(before, above);
+    std::swap(above, row);
   }
-  return row[b.size()];
+  return above[b.size()];
 }
 
 // A typed text as a message quotes it: a long one cut short after its first
@@ -86,25 +94,64 @@ std::optional<std::string_view> nearestName(std::string_view text,
   return best;
 }
 
+std::optional<std::string_view> nameInAnyCase(std::span<const std::string_view> names,
+                                              std::string_view text) {
+  const auto exact = std::find(names.begin(), names.end(), text);
+  if (exact != names.end()) return *exact;
+  for (std::string_view name : names)
+    if (sameInAnyCase(name, text)) return name;
+  return std::nullopt;
+}
+
+std::optional<std::string_view> completion(std::span<const std::string_view> names,
+                                           std::string_view typed) {
+  if (typed.empty() || nameInAnyCase(names, typed)) return std::nullopt;
+  for (std::string_view name : names)
+    if (name.size() > typed.size() && sameInAnyCase(name.substr(0, typed.size()), typed))
+      return name;
+  return std::nullopt;
+}
+
+std::optional<std::string_view> meantName(std::span<const std::string_view> names,
+                                          std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  if (const auto name = nameInAnyCase(names, text)) return name;
+  if (const auto name = completion(names, text)) return name;
+  return nearestName(text, names);
+}
+
+std::vector<int> rowsMeant(std::span<const std::string_view> texts, std::string_view text) {
+  const auto where = [&](auto fits) {
+    std::vector<int> found;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      if (fits(texts[i], lowered(texts[i].substr(0, texts[i].find(" ("))))) found.push_back(int(i));
+    return found;
+  };
+  const std::string typed = lowered(text);
+  for (const auto& found :
+       {where([&](std::string_view row, const std::string&) { return row == text; }),
+        where([&](std::string_view row, const std::string&name) {
+          return lowered(row) == typed || name == typed;
+        }),
+        where([&](std::string_view, const std::string&name) {
+          return !typed.empty() && name.starts_with(typed + " ");
+        })})
+    if (!found.empty()) return found;
+  return {};
+}
+
 std::string selectionWarning(Selection selection, std::string_view text) {
   if (text.empty() || isListName(selection, text)) return {};
   const std::string_view what = selection == Selection::Race ? "race" : "class";
   std::string out = "\u201c" + quoted(text) + "\u201d is not a " + std::string(what) +
                     " of the list, so no " + std::string(what) + " rule applies.";
-  if (const auto meant = nearestName(text, listNames(selection)))
+  if (const auto meant = meantName(listNames(selection), text))
     out += " Did you mean \u201c" + std::string(*meant) + "\u201d?";
   return out;
 }
 
 std::optional<std::string_view> completion(Selection selection, std::string_view typed) {
-  if (typed.empty() || isListName(selection, typed)) return std::nullopt;
-  for (std::string_view name : listNames(selection)) {
-    if (name.size() <= typed.size()) continue;
-    if (std::equal(typed.begin(), typed.end(), name.begin(),
-                   [](char a, char b) { return lower(a) == lower(b); }))
-      return name;
-  }
-  return std::nullopt;
+  return completion(listNames(selection), typed);
 }
 
 }  // namespace sheet

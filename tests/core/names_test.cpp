@@ -19,9 +19,16 @@ TEST(Names, CompletionsAndWarnings) {
   const std::vector<Case> cases = {
       {Selection::Race, "", std::nullopt, ""},
       {Selection::Race, "AR", std::nullopt, ""},  // a name: nothing offered, nothing marked
-      {Selection::Race, "ar", "Aracoix",
+      // "ar" is the race AR in another case, not the start of "Aracoix".
+      {Selection::Race, "ar", std::nullopt,
        "\u201car\u201d is not a race of the list, so no race rule applies. Did you mean "
        "\u201cAR\u201d?"},
+      {Selection::Race, "a", "Aracoix",
+       "\u201ca\u201d is not a race of the list, so no race rule applies. Did you mean "
+       "\u201cAracoix\u201d?"},
+      {Selection::FirstClass, "Wariror", std::nullopt,
+       "\u201cWariror\u201d is not a class of the list, so no class rule applies. Did you mean "
+       "\u201cWarrior\u201d?"},
       {Selection::Race, "human", std::nullopt,
        "\u201chuman\u201d is not a race of the list, so no race rule applies. Did you mean "
        "\u201cHuman\u201d?"},

@@ -256,7 +256,10 @@ class WindowTest : public QObject {
       QTest::newRow(name) << QString(typed) << key << QString::fromUtf8(offer)
                           << QString::fromUtf8(text) << QString::fromUtf8(mark);
     };
-    const char* human = "\u201chu\u201d is not a race of the list, so no race rule applies.";
+    // The mark suggests the name the box offered.
+    const char* human =
+        "\u201chu\u201d is not a race of the list, so no race rule applies. Did you mean "
+        "\u201cHuman\u201d?";
     row("offer taken with Enter", "hu", Qt::Key_Return, "man", "Human", "");
     row("offer taken with Tab", "dw", Qt::Key_Tab, "arf", "Dwarf", "");
     row("offer taken with End", "Half", Qt::Key_End, "-Giant", "Half-Giant", "");
@@ -266,6 +269,9 @@ class WindowTest : public QObject {
         "\u201chuman\u201d is not a race of the list, so no race rule applies. Did you mean "
         "\u201cHuman\u201d?");
     row("a name of the list", "AR", Qt::Key_Return, "", "AR", "");
+    row("a name in another case is offered nothing more", "ar", Qt::Key_Tab, "", "ar",
+        "\u201car\u201d is not a race of the list, so no race rule applies. Did you mean "
+        "\u201cAR\u201d?");
     row("no name begins so", "Gnome", 0, "", "Gnome",
         "\u201cGnome\u201d is not a race of the list, so no race rule applies.");
   }

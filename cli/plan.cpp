@@ -1,26 +1,23 @@
-#include "app/plancommand.h"
+#include "cli/plan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iomanip>
 #include <iostream>
-#include <map>
 #include <optional>
-#include <set>
-#include <span>
 #include <sstream>
 #include <string_view>
 
+#include "cli/json.h"
+#include "cli/options.h"
 #include "goals/explore.h"
 #include "goals/goals.h"
 #include "goals/labels.h"
 #include "sheet/names.h"
-#include "sheet/tables.h"
 #include "skills/needs.h"
 
+namespace cli {
 namespace {
 
-constexpr int kBadArguments = 2;
 constexpr std::string_view kUsage =
     "usage: plavet plan --race R --first C1 --second C2 [--magic-bonus N] "
     "[--physical-bonus N] [--first-skill SKILL]... [--second-skill SKILL]... [--explore] "
@@ -33,8 +30,9 @@ constexpr std::string_view kHelp =
     "multi-classing that leave the most points, with the goals that can't all be\n"
     "met taken in the order given, each kept when it can be met with those before it.\n"
     "\n"
-    "  --race R              the race, as the race list names it: --race Dwarf\n"
-    "  --first C             the first class: --first Artificer\n"
+    "  --race R              the race, as the race list names it (in any letter\n"
+    "                        case): --race Dwarf\n"
+    "  --first C             the first class, likewise: --first artificer\n"
     "  --second C            the class to multi-class into: --second \"Anti-Paladin\"\n"
     "  --magic-bonus N       MElement clan-town boxes checked, 0 to 2 (default 0):\n"
     "                        --magic-bonus 1\n"
@@ -58,29 +56,6 @@ constexpr std::string_view kHelp =
     "  plavet plan --race Dwarf --first Artificer --second Anti-Paladin \\\n"
     "      --first-skill Vorpalize --second-skill Charge --explore\n";
 
-struct BadArguments {
-  std::string why;
-  bool showUsage = false;
-};
-
-// ---- Finding what was meant ------------------------------------------------
-
-std::string lowered(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-std::string_view known(std::string_view text, std::span<const std::string_view> names,
-                       const std::string& what) {
-  for (std::string_view name : names)
-    if (name == text) return name;
-  std::ostringstream why;
-  why << '"' << text << "\" is not " << what;
-  if (auto near = sheet::nearestName(text, names)) why << "; did you mean \"" << *near << "\"?";
-  throw BadArguments{why.str()};
-}
-
 // ---- Reading the arguments -------------------------------------------------
 
 struct Request {
@@ -95,36 +70,6 @@ std::vector<std::string_view> skillTexts(std::string_view className, skills::Cop
   return texts;
 }
 
-int boxCount(const std::string& option, const std::string& text) {
-  if (text != "0" && text != "1" && text != "2")
-    throw BadArguments{option + " must be 0, 1 or 2, not \"" + text + "\""};
-  return text[0] - '0';
-}
-
-// The rows a skill option may mean, as their indices: the row of that very
-// text; else the rows whose text or name ("Vorpalize" of "Vorpalize (55
-// MFire)") it is in any case; else those whose name it begins, word by word
-// ("heal" of "Heal Light" and "Heal Serious").
-std::vector<int> rowsMeant(const std::vector<std::string_view>& texts, std::string_view text) {
-  const auto where = [&](auto fits) {
-    std::vector<int> found;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-      if (fits(texts[i], lowered(texts[i].substr(0, texts[i].find(" ("))))) found.push_back(int(i));
-    return found;
-  };
-  const std::string typed = lowered(text);
-  for (const auto& found :
-       {where([&](std::string_view row, const std::string&) { return row == text; }),
-        where([&](std::string_view row, const std::string&name) {
-          return lowered(row) == typed || name == typed;
-        }),
-        where([&](std::string_view, const std::string&name) {
-          return !typed.empty() && name.starts_with(typed + " ");
-        })})
-    if (!found.empty()) return found;
-  return {};
-}
-
 // The goal a skill option names, among the rows of its class and copy.
 goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string& text) {
   const bool firstCopy = copy == skills::Copy::FirstClass;
@@ -132,7 +77,7 @@ goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string
   const std::vector<std::string_view> texts = skillTexts(className, copy);
   const std::string what =
       "a skill of " + className + (firstCopy ? " as first" : " as second") + " class";
-  const std::vector<int> meant = rowsMeant(texts, text);
+  const std::vector<int> meant = sheet::rowsMeant(texts, text);
   if (meant.size() == 1) return {copy, meant[0]};
   if (meant.size() > 1) {
     std::string why = "\"" + text + "\" fits " + std::to_string(meant.size()) + " skills of " +
@@ -142,69 +87,41 @@ goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string
     throw BadArguments{why};
   }
   const auto otherCopy = firstCopy ? skills::Copy::SecondClass : skills::Copy::FirstClass;
-  if (!rowsMeant(skillTexts(firstCopy ? p.secondClass : p.firstClass, otherCopy), text).empty())
+  if (!sheet::rowsMeant(skillTexts(firstCopy ? p.secondClass : p.firstClass, otherCopy), text)
+           .empty())
     throw BadArguments{"\"" + text + "\" is not " + what + "; give it with " +
                        (firstCopy ? "--second-skill" : "--first-skill")};
   known(text, texts, what);  // throws, with the nearest name
   return {};
 }
 
-// The options as given, "--name value" or "--name=value"; a later one wins.
-struct Options {
-  std::map<std::string, std::string> last;
-  std::vector<std::pair<skills::Copy, std::string>> skills;  // in their order
-  bool json = false, help = false, explore = false;
+const OptionSpec kOptions = {
+    .flags = {"--json", "--help", "--explore"},
+    .valued = {"--race", "--first", "--second", "--magic-bonus", "--physical-bonus",
+               "--list-skills"},
+    .repeated = {"--first-skill", "--second-skill"},
 };
 
-Options readOptions(const std::vector<std::string>& args) {
-  static const std::set<std::string> kWithValue = {
-      "--race",           "--first",       "--second",       "--magic-bonus",
-      "--physical-bonus", "--first-skill", "--second-skill", "--list-skills"};
-  const std::map<std::string, bool Options::*> flags = {
-      {"--json", &Options::json}, {"--help", &Options::help}, {"--explore", &Options::explore}};
-  Options o;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string option = args[i];
-    std::optional<std::string> value;
-    if (const auto eq = option.find('='); option.starts_with("--") && eq != std::string::npos) {
-      value = option.substr(eq + 1);
-      option.resize(eq);
-    }
-    if (const auto flag = flags.find(option); flag != flags.end() && !value) {
-      o.*(flag->second) = true;
-      continue;
-    }
-    if (!kWithValue.contains(option))
-      throw BadArguments{"unknown argument \"" + args[i] + "\"", true};
-    if (!value && i + 1 == args.size()) throw BadArguments{option + " needs a value", true};
-    if (!value) value = args[++i];
-    if (option == "--first-skill" || option == "--second-skill")
-      o.skills.emplace_back(
-          option == "--first-skill" ? skills::Copy::FirstClass : skills::Copy::SecondClass, *value);
-    else
-      o.last[option] = *value;
-  }
-  return o;
-}
-
 Request parse(const std::vector<std::string>& args) {
-  Options o = readOptions(args);
-  Request r{{}, o.json, o.help, o.explore, std::nullopt};
+  const Options o = readOptions(args, kOptions);
+  Request r{{}, o.has("--json"), o.has("--help"), o.has("--explore"), std::nullopt};
   if (r.help) return r;
-  if (o.last.contains("--list-skills")) {
-    r.listSkills = known(o.last["--list-skills"], skills::kClassNames, "a class");
+  if (const std::string* className = o.value("--list-skills")) {
+    r.listSkills = knownClass(*className);
     return r;
   }
   for (const char* option : {"--race", "--first", "--second"})
-    if (!o.last.contains(option)) throw BadArguments{std::string(option) + " is missing", true};
-  r.problem.race = known(o.last["--race"], sheet::listNames(sheet::Selection::Race), "a race");
-  r.problem.firstClass = known(o.last["--first"], skills::kClassNames, "a class");
-  r.problem.secondClass = known(o.last["--second"], skills::kClassNames, "a class");
+    if (!o.value(option)) throw BadArguments{std::string(option) + " is missing", true};
+  r.problem.race = knownRace(*o.value("--race"));
+  r.problem.firstClass = knownClass(*o.value("--first"));
+  r.problem.secondClass = knownClass(*o.value("--second"));
   for (auto [option, boxes] : {std::pair{"--magic-bonus", &r.problem.magicBonus},
                                {"--physical-bonus", &r.problem.physicalBonus}})
-    if (o.last.contains(option)) *boxes = boxCount(option, o.last[option]);
-  for (const auto& [copy, text] : o.skills)
-    r.problem.goals.push_back(goalOf(r.problem, copy, text));
+    if (const std::string* count = o.value(option)) *boxes = boxCount(option, *count);
+  for (const auto& [option, text] : o.repeated)
+    r.problem.goals.push_back(goalOf(
+        r.problem, option == "--first-skill" ? skills::Copy::FirstClass : skills::Copy::SecondClass,
+        text));
   return r;
 }
 
@@ -212,35 +129,6 @@ Request parse(const std::vector<std::string>& args) {
 
 const char* className(skills::Copy copy) {
   return copy == skills::Copy::FirstClass ? "first" : "second";
-}
-
-std::string jsonString(std::string_view s) {
-  std::ostringstream out;
-  out << '"';
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\')
-      out << '\\' << c;
-    else if (c < 0x20)
-      out << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int(c) << std::dec;
-    else
-      out << c;
-  }
-  out << '"';
-  return out.str();
-}
-
-std::string jsonKey(skills::Value v) {
-  std::string name = goals::valueName(v);
-  name.erase(1, 1);  // "M Fire" is "MFire"
-  return name;
-}
-
-std::string json(const skills::ElementValues& values) {
-  std::string out = "{";
-  for (int v = 0; v < skills::kValueCount; ++v)
-    out += (v ? ", " : "") + jsonString(jsonKey(skills::Value(v))) + ": " +
-           std::to_string(static_cast<int>(values[v]));
-  return out + "}";
 }
 
 std::string json(const goals::PoolPoints& p) {
@@ -280,12 +168,14 @@ void writeJson(std::ostream& out, const goals::Problem& problem, const goals::Ex
 
 void writeJson(std::ostream& out, const goals::Problem& problem, const goals::Plan& plan,
                const std::optional<goals::Exploration>& exploration) {
-  out << "{\"pointsLeft\": " << plan.pointsLeft << ", \"beforeMulti\": " << json(plan.beforeMulti)
-      << ", \"final\": " << json(plan.final) << ", \"finalPools\": " << json(plan.finalPools)
+  out << "{\"pointsLeft\": " << plan.pointsLeft
+      << ", \"beforeMulti\": " << jsonValues(plan.beforeMulti)
+      << ", \"final\": " << jsonValues(plan.final) << ", \"finalPools\": " << json(plan.finalPools)
       << ", \"dropped\": [";
   for (std::size_t i = 0; i < plan.dropped.size(); ++i)
     out << (i ? ", " : "") << json(problem, plan.dropped[i].goal, &plan.dropped[i].reason);
-  out << "], \"afterMulti\": " << json(plan.afterMulti) << ", \"started\": " << json(plan.started)
+  out << "], \"afterMulti\": " << jsonValues(plan.afterMulti)
+      << ", \"started\": " << jsonValues(plan.started)
       << ", \"startPools\": " << json(plan.startPools)
       << ", \"poolsBeforeMulti\": " << json(plan.poolsBeforeMulti)
       << ", \"poolsAfterMulti\": " << json(plan.poolsAfterMulti) << ", \"presses\": [";
@@ -434,38 +324,30 @@ void writeText(std::ostream& out, const goals::Problem& problem, const goals::Pl
 
 }  // namespace
 
-int planCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int plan(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   try {
     const Request request = parse(args);
     if (request.help) {
       out << kUsage << "\n" << kHelp;
-      return 0;
+      return kDone;
     }
     if (request.listSkills) {
       writeSkills(out, *request.listSkills, request.json);
-      return 0;
+      return kDone;
     }
     const goals::Plan plan = goals::plan(request.problem);
     std::optional<goals::Exploration> exploration;
     if (request.explore) exploration = goals::explore(request.problem, plan);
     if (request.json) {
       writeJson(out, request.problem, plan, exploration);
-      return 0;
+      return kDone;
     }
     writeText(out, request.problem, plan);
     if (exploration) writeText(out, request.problem, *exploration);
-    return 0;
+    return kDone;
   } catch (const BadArguments& bad) {
-    err << "plavet plan: " << bad.why << "\n";
-    if (bad.showUsage) err << kUsage;
-    return kBadArguments;
+    return refuse(bad, "plan", kUsage, err);
   }
 }
 
-bool isPlanCommand(int argc, char* argv[]) {
-  return argc > 1 && std::string_view(argv[1]) == "plan";
-}
-
-int runPlanCommand(int argc, char* argv[]) {
-  return planCommand(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
-}
+}  // namespace cli

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/plancommand.h"
+#include "cli/plan.h"
 #include "goals/explore.h"
 #include "goals/labels.h"
 #include "skills/catalogue.h"
@@ -19,7 +19,7 @@ struct Ran {
 
 Ran run(std::vector<std::string> args) {
   std::ostringstream out, err;
-  const int code = planCommand(args, out, err);
+  const int code = cli::plan(args, out, err);
   return {code, out.str(), err.str()};
 }
 
@@ -105,6 +105,7 @@ TEST(PlanCommand, DroppedGoalsWithTheirReasons) {
 TEST(PlanCommand, AcceptsEveryFormOfItsOptions) {
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"--race=Elf", "--first=Bard", "--second=Bard"},
+           {"--race=elf", "--first=bard", "--second=BARD"},
            {"--race", "AR", "--first", "Monk (Winter)", "--second", "Warrior", "--magic-bonus", "2",
             "--physical-bonus", "0"},
            {"--json", "--physical-bonus=1", "--second=Thief", "--first=Thief", "--race=Shade",
@@ -119,7 +120,7 @@ TEST(PlanCommand, AcceptsEveryFormOfItsOptions) {
 
 TEST(PlanCommand, RefusesWhatItDoesNotKnowAndSuggestsTheNearest) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"--race", "dwarf"}, "\"dwarf\" is not a race; did you mean \"Dwarf\"?"},
+      {{"--race", "Dwraf"}, "\"Dwraf\" is not a race; did you mean \"Dwarf\"?"},
       {{"--race", "Gnome"}, "\"Gnome\" is not a race\n"},
       {{"--first", "Chaos Cleirc"},
        "\"Chaos Cleirc\" is not a class; did you mean \"Chaos Cleric\"?"},
@@ -133,7 +134,7 @@ TEST(PlanCommand, RefusesWhatItDoesNotKnowAndSuggestsTheNearest) {
       {{"--first-skill", "charge"},
        "\"charge\" is not a skill of Artificer as first class; give it "
        "with --second-skill"},
-      {{"--list-skills", "thief"}, "\"thief\" is not a class; did you mean \"Thief\"?"},
+      {{"--list-skills", "theif"}, "\"theif\" is not a class; did you mean \"Thief\"?"},
       {{"--second-skill", "Charge (45 PAir/45 PSpirt)"},
        "did you mean \"Charge (45 PAir/45 PSpirit)\"?"},
       {{"--first-skill", "Charge (45 PAir/45 PSpirit)"}, "give it with --second-skill"},
