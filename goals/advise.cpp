@@ -15,9 +15,9 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <cctype>
 
 #include "goals/taking.h"
+#include "sheet/names.h"
 #include "sheet/tables.h"
 
 namespace goals {
@@ -27,15 +27,6 @@ using skills::Copy;
 
 constexpr std::size_t kMostNames = 256;   // more than the catalogue has
 using Choices = std::bitset<kMostNames>;  // by name: met by the second class
-
-char lower(char c) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-bool sameLetters(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return lower(x) == lower(y); });
-}
 
 int copyIndex(Copy copy) {
   return copy == Copy::FirstClass ? 0 : 1;
@@ -179,9 +170,9 @@ class Table {
       for (Copy copy : {Copy::FirstClass, Copy::SecondClass}) {
         const auto rows = skills::rowsOf(skills::kClassNames[c], copy);
         for (std::size_t i = 0; i < rows.size(); ++i) {
-          const std::string_view name = skillNameOf(rows[i].text);
+          const std::string_view name = *skillName(skillNameOf(rows[i].text));
           for (std::size_t j = 0; j < names_.size(); ++j)
-            if (sameLetters(names_[j], name)) rows_[j][c][std::size_t(copyIndex(copy))] = int(i);
+            if (names_[j] == name) rows_[j][c][std::size_t(copyIndex(copy))] = int(i);
         }
       }
   }
@@ -313,9 +304,7 @@ std::span<const std::string_view> skillNames() {
       for (Copy copy : {Copy::FirstClass, Copy::SecondClass})
         for (const skills::SkillRow& row : skills::rowsOf(cls, copy)) {
           const std::string_view name = skillNameOf(row.text);
-          if (std::none_of(out.begin(), out.end(),
-                           [&](std::string_view n) { return sameLetters(n, name); }))
-            out.push_back(name);
+          if (!sheet::nameInAnyCase(out, name)) out.push_back(name);
         }
     return out;
   }();
@@ -323,12 +312,14 @@ std::span<const std::string_view> skillNames() {
 }
 
 std::optional<std::string_view> skillName(std::string_view typed) {
-  for (std::string_view name : skillNames())
-    if (sameLetters(name, typed)) return name;
+  if (const auto name = sheet::nameInAnyCase(skillNames(), typed)) return name;
   for (std::string_view cls : skills::kClassNames)
     for (Copy copy : {Copy::FirstClass, Copy::SecondClass})
-      for (const skills::SkillRow& row : skills::rowsOf(cls, copy))
-        if (sameLetters(row.text, typed)) return skillName(skillNameOf(row.text));
+      for (const skills::SkillRow& row : skills::rowsOf(cls, copy)) {
+        const std::string_view text = row.text;
+        if (sheet::nameInAnyCase(std::span(&text, 1), typed))
+          return sheet::nameInAnyCase(skillNames(), skillNameOf(text));
+      }
   return std::nullopt;
 }
 
