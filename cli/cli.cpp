@@ -4,13 +4,15 @@
 #include <iostream>
 #include <utility>
 
+#include "cli/advise.h"
 #include "cli/plan.h"
 
 namespace cli {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Command>, 1> kCommands = {{
+constexpr std::array<std::pair<std::string_view, Command>, 2> kCommands = {{
     {"plan", &plan},
+    {"advise", &advise},
 }};
 
 }  // namespace
