@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/findclasses.h"
 #include "app/messagebox.h"
 #include "app/plavet.h"
 #include "app/settings.h"
@@ -119,6 +120,8 @@ void PlavetWindow::buildMenus() {
   QMenu* plan = menuBar()->addMenu(tr("&Plan"));
   command(plan, tr("Skill &Goals..."), &PlavetWindow::showSkillGoals,
           {QKeySequence(Qt::CTRL | Qt::Key_G)});
+  command(plan, tr("&Find Classes..."), &PlavetWindow::showFindClasses,
+          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)});
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   command(
@@ -157,6 +160,26 @@ void PlavetWindow::showSkillGoals() {
     connect(skillGoals_.get(), &SkillGoals::used, this, [this] { history_.endTyping(); });
   }
   skillGoals_->open();
+}
+
+void PlavetWindow::showFindClasses() {
+  if (!findClasses_)
+    findClasses_ = std::make_unique<FindClasses>([this](const goals::Problem& p) { planFor(p); });
+  findClasses_->open();
+}
+
+void PlavetWindow::planFor(const goals::Problem& problem) {
+  history_.endTyping();
+  if (needsSaving()) {
+    newPlavet();                // asks as New does
+    if (needsSaving()) return;  // cancelled, or the save failed: nothing changes
+  }
+  sheet::State fresh;
+  fresh.started = false;  // as the window's load leaves it
+  fresh.selections = {problem.race, problem.firstClass, problem.secondClass};
+  replacePlavet(fresh, QString::fromUtf8(history::steps::kPlanThis));
+  showSkillGoals();
+  skillGoals_->openWith(problem.goals, problem.magicBonus, problem.physicalBonus);
 }
 
 void PlavetWindow::undo() {
@@ -235,6 +258,7 @@ void PlavetWindow::closeEvent(QCloseEvent* event) {
   // Skill Goals is a view of this window's plavet and goes with it; the help
   // window stands on its own.
   if (skillGoals_) skillGoals_->close();
+  if (findClasses_) findClasses_->close();
 }
 
 void PlavetWindow::about() {

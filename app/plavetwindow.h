@@ -7,9 +7,11 @@
 #include <functional>
 #include <memory>
 
+#include "goals/goals.h"
 #include "history/history.h"
 
 class Plavet;
+class FindClasses;
 class SkillGoals;
 class QAction;
 class QMenu;
@@ -58,9 +60,16 @@ class PlavetWindow : public QMainWindow {
   void pasteCode();
   void about();
   void showSkillGoals();
+  void showFindClasses();
 
   // The Skill Goals window, once it has been opened.
   SkillGoals* skillGoals() const { return skillGoals_.get(); }
+  // The Find Classes window, once it has been opened.
+  FindClasses* findClasses() const { return findClasses_.get(); }
+  // A new plavet with the problem's race and classes (asking to save a
+  // changed one, as New does; one undo step when nothing was asked), and
+  // Skill Goals planning its goals.
+  void planFor(const goals::Problem& problem);
   // Puts `state` in place of the plavet as one step of the undo history.
   void replacePlavet(const sheet::State& state, const QString& stepName);
 
@@ -88,6 +97,7 @@ class PlavetWindow : public QMainWindow {
   QAction* redoAction_ = nullptr;
   QAction* arrowKeysAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
-  std::unique_ptr<SkillGoals> skillGoals_;  // made on first use
+  std::unique_ptr<SkillGoals> skillGoals_;    // made on first use
+  std::unique_ptr<FindClasses> findClasses_;  // likewise
   bool quitting_ = false;
 };

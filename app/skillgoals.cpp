@@ -273,6 +273,16 @@ void SkillGoals::open() {
   activateWindow();
 }
 
+void SkillGoals::openWith(const std::vector<goals::Goal>& goals, int magicBonus,
+                          int physicalBonus) {
+  open();
+  planning_.clear();
+  planning_.setBonuses(magicBonus, physicalBonus);
+  for (const goals::Goal& goal : goals) planning_.tick(goal, true);
+  showRows();
+  showPlan();
+}
+
 void SkillGoals::plavetReplaced() {
   if (isVisible()) follow(true);  // else when it opens
 }

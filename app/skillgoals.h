@@ -31,6 +31,9 @@ class SkillGoals : public QWidget {
   // Opens (or brings to the front) with the clan-town boxes of the plavet,
   // sized to fit the screen of the main window.
   void open();
+  // Opens planning these goals, in this order, with these clan-town counts:
+  // a plan found elsewhere (Find Classes), for the plavet's race and classes.
+  void openWith(const std::vector<goals::Goal>& goals, int magicBonus, int physicalBonus);
   // The main window put another plavet in place (New, Open, Paste, Undo,
   // Redo, Apply Plan): the clan-town counts are read again from its boxes.
   void plavetReplaced();

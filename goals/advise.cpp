@@ -323,6 +323,11 @@ std::optional<std::string_view> skillName(std::string_view typed) {
   return std::nullopt;
 }
 
+std::string skillWarning(std::string_view typed) {
+  if (skillName(typed)) return {};
+  return sheet::nameWarning(skillNames(), typed, "a skill any class teaches");
+}
+
 Problem Advice::problem(const Suggestion& row) const {
   Problem p{std::string(row.race),
             std::string(row.firstClass),
@@ -351,19 +356,21 @@ std::string rowWords(const Advice& advice, const Suggestion& row) {
          (row.pointsLeft == 1 ? " point left" : " points left");
 }
 
+std::string givenWords(const Advice& advice, const Suggestion& row, std::size_t skill) {
+  std::string out = std::string(advice.skills.at(skill)) + ": ";
+  for (const Met& m : row.kept)
+    if (m.skill == skill)
+      return out + std::string(givenBy(row, skill)) +
+             (m.goal.copy == Copy::FirstClass ? " (first class)" : " (second class)");
+  for (const Unmet& u : row.dropped)
+    if (u.skill == skill) return out + "dropped, " + u.reason;
+  return out;
+}
+
 std::string givenWords(const Advice& advice, const Suggestion& row) {
   std::string out;
-  std::size_t k = 0, d = 0;
-  for (std::size_t j = 0; j < advice.skills.size(); ++j) {
-    out += (j ? "; " : "") + std::string(advice.skills[j]) + ": ";
-    if (k < row.kept.size() && row.kept[k].skill == j) {
-      const bool first = row.kept[k++].goal.copy == Copy::FirstClass;
-      out += std::string(first ? row.firstClass : row.secondClass) +
-             (first ? " (first class)" : " (second class)");
-    } else if (d < row.dropped.size() && row.dropped[d].skill == j) {
-      out += "dropped, " + row.dropped[d++].reason;
-    }
-  }
+  for (std::size_t j = 0; j < advice.skills.size(); ++j)
+    out += (j ? "; " : "") + givenWords(advice, row, j);
   return out;
 }
 

@@ -36,6 +36,10 @@ std::string_view skillNameOf(std::string_view rowText);
 // case. None for a text no class teaches.
 std::optional<std::string_view> skillName(std::string_view typed);
 
+// Why a typed text asks for no skill, for a mark beside it: "“Kik” is not a
+// skill any class teaches. Did you mean “Kick”?"; empty for a name or a row.
+std::string skillWarning(std::string_view typed);
+
 struct Question {
   std::vector<std::string_view> skills;   // names of skillNames(), in the player's order
   int magicBonus = 0, physicalBonus = 0;  // clan-town boxes checked, 0 to 2 each
@@ -88,8 +92,10 @@ std::string_view givenBy(const Suggestion& row, std::size_t skill);
 // A row for a screen reader: "Dwarf, Druid then Warrior: 3 of 3 kept, 212
 // points left".
 std::string rowWords(const Advice& advice, const Suggestion& row);
-// Which class gives each name and why a name is dropped: "Kick: Warrior
-// (second class); Fireball: dropped, neither Druid nor Warrior teaches it".
+// Which class gives a name, or why it is dropped: "Kick: Warrior (second
+// class)", "Fireball: dropped, neither Druid nor Warrior teaches it".
+std::string givenWords(const Advice& advice, const Suggestion& row, std::size_t skill);
+// The same for every name, joined by "; ".
 std::string givenWords(const Advice& advice, const Suggestion& row);
 
 }  // namespace goals

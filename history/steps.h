@@ -29,6 +29,7 @@ inline constexpr std::string_view kPasteCode = "Paste plavet code";
 // plavet it replaces stays one Undo away.
 inline constexpr std::string_view kOpenFile = "Open plavet file";
 inline constexpr std::string_view kApplyPlan = "Apply Plan";
+inline constexpr std::string_view kPlanThis = "Plan This";
 
 // What a screen reader calls the controls these steps name: "Bless",
 // "PElement Building Bonus 1" (and skills::valueName: "M Fire").
