@@ -54,7 +54,16 @@ FindClasses::FindClasses(std::function<void(const goals::Problem&)> planThis)
 }
 
 FindClasses::~FindClasses() {
-  worker_.reset();  // stops the table being computed and waits for it
+  stopWorker();
+}
+
+// Stops the table being computed and waits for it: at once, since the core
+// looks at the stop between any two combinations.
+void FindClasses::stopWorker() {
+  if (!worker_) return;
+  stop_->store(true);
+  worker_->join();
+  worker_.reset();
 }
 
 void FindClasses::build() {
@@ -252,16 +261,16 @@ void FindClasses::showSkills() {
 void FindClasses::ask() {
   const int request = ++asked_;
   status_->setText(tr("Finding the best races and classes\u2026"));
-  worker_.reset();
+  stopWorker();
   const std::size_t top = showAll_ ? goals::kAllRows : kTopRows;
-  worker_ =
-      std::make_unique<std::jthread>([this, q = question_, top, request](std::stop_token stop) {
-        auto advice = std::make_shared<goals::Advice>(goals::advise(q, top, stop));
-        if (stop.stop_requested()) return;
-        QMetaObject::invokeMethod(
-            this, [this, request, advice] { showAnswer(request, std::move(*advice)); },
-            Qt::QueuedConnection);
-      });
+  stop_ = std::make_unique<std::atomic<bool>>(false);
+  worker_ = std::make_unique<std::thread>([this, q = question_, top, request, stop = stop_.get()] {
+    auto advice = std::make_shared<goals::Advice>(goals::advise(q, top, stop));
+    if (stop->load()) return;
+    QMetaObject::invokeMethod(
+        this, [this, request, advice] { showAnswer(request, std::move(*advice)); },
+        Qt::QueuedConnection);
+  });
 }
 
 void FindClasses::showAnswer(int request, goals::Advice advice) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -58,6 +59,7 @@ class FindClasses : public QWidget {
   void build();
   QWidget* buildQuestion();
   void ask();
+  void stopWorker();
   void showAnswer(int request, goals::Advice advice);
   void showSkills();
   void fillTable();
@@ -79,6 +81,8 @@ class FindClasses : public QWidget {
   QLabel* status_ = nullptr;
   QTreeWidget* table_ = nullptr;
   QPushButton* planButton_ = nullptr;
-  // Last, so that it stops and ends before anything it reports to is gone.
-  std::unique_ptr<std::jthread> worker_;
+  // The table being computed, and its stop. Last, so that it stops and ends
+  // before anything it reports to is gone.
+  std::unique_ptr<std::atomic<bool>> stop_;
+  std::unique_ptr<std::thread> worker_;
 };

@@ -126,7 +126,7 @@ class Table {
         }
   }
 
-  Advice answer(const Question& q, std::size_t top, std::stop_token stop) {
+  Advice answer(const Question& q, std::size_t top, const std::atomic<bool>* stop) {
     Advice advice;
     advice.skills = names_;
     advice.magicBonus = q.magicBonus;
@@ -139,7 +139,7 @@ class Table {
               [](const Combination* a, const Combination* b) { return a->bound() < b->bound(); });
     std::vector<std::pair<const Combination*, Answer>> best;  // sorted, at most `top`
     for (const Combination* c : order) {
-      if (stop.stop_requested()) return advice;
+      if (stop && stop->load(std::memory_order_relaxed)) return advice;
       const Rank* least = best.size() == top ? &best.back().second.rank : nullptr;
       if (least && !(c->bound() < *least)) break;  // nor can any after it
       std::optional<Answer> a = plan(*c, least);
@@ -339,7 +339,7 @@ Problem Advice::problem(const Suggestion& row) const {
   return p;
 }
 
-Advice advise(const Question& question, std::size_t top, std::stop_token stop) {
+Advice advise(const Question& question, std::size_t top, const std::atomic<bool>* stop) {
   return Table(question).answer(question, top, stop);
 }
 

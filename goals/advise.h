@@ -12,11 +12,11 @@
 // class and second class in list order.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <limits>
 #include <optional>
 #include <span>
-#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,9 +83,10 @@ inline constexpr std::size_t kAllRows = std::numeric_limits<std::size_t>::max();
 // The `top` best rows of the table, exact; kAllRows for every combination.
 // A combination that can't reach the rows already found is not planned to
 // its end. Throws BadProblem for a name no class teaches, a race or class not
-// of its list, or a count not 0 to 2. A stop requested ends the work early
-// with rows that mean nothing.
-Advice advise(const Question& question, std::size_t top = kAllRows, std::stop_token stop = {});
+// of its list, or a count not 0 to 2. `stop` set (from another thread) ends
+// the work early, with rows that mean nothing.
+Advice advise(const Question& question, std::size_t top = kAllRows,
+              const std::atomic<bool>* stop = nullptr);
 
 // "Druid" for a name met by the first class; for a dropped name, "dropped".
 std::string_view givenBy(const Suggestion& row, std::size_t skill);

@@ -290,6 +290,14 @@ std::string Session::applyPlan() {
   });
 }
 
+std::string Session::planFor(std::string_view race, std::string_view firstClass,
+                             std::string_view secondClass) {
+  sheet::State fresh;
+  fresh.started = false;  // as the window's load leaves it
+  fresh.selections = {std::string(race), std::string(firstClass), std::string(secondClass)};
+  return outcome(history::steps::kPlanThis, kNoMerge, [&] { putInPlace(fresh); });
+}
+
 std::string Session::skillTips() const {
   std::string out = "{";
   for (const auto copy : {skills::Copy::FirstClass, skills::Copy::SecondClass}) {

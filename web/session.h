@@ -101,6 +101,11 @@ class Session final : public sheet::MessageSink {
   // as one step. Empty, and nothing changes, without a plan.
   std::string applyPlan();
 
+  // "Plan This" of Find Classes: a fresh plavet with these selections in
+  // place, as one step (the page asks nothing before it sets a plavet
+  // aside, so the one before stays one Undo away).
+  std::string planFor(std::string_view race, std::string_view firstClass,
+                      std::string_view secondClass);
   // What each skill of the lists needs, as the desktop's lists tell on
   // hover: {"fclstskill":["Needs MFire 55","Needs nothing: always listed",
   // ...],"sclstskill":[...]}, item for item; empty for an item that is no
