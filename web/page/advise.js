@@ -75,15 +75,16 @@ var PlavetAdvise = (function () {
     skillLabel.append(input);
     typing.append(skillLabel, names, add, warning);
     const counts = element("div", { class: "bonuses" }, "Clan-town bonus boxes: ");
-    for (const [text, s] of [["Magic ", magic], ["Physical ", physical], ["Race ", race],
-      ["First class ", first], ["Second class ", second]]) {
+    const only = element("div", { class: "bonuses" }, "Only with: ");
+    for (const [to, text, s] of [[counts, "Magic ", magic], [counts, "Physical ", physical],
+      [only, "Race ", race], [only, "First class ", first], [only, "Second class ", second]]) {
       const l = element("label", {}, text);
       l.append(s);
-      counts.append(l, " ");
+      to.append(l, " ");
     }
     const scroller = element("div", { class: "scroller" });
     scroller.append(table);
-    panel.append(title, typing, list, counts, status, allLabel, scroller, detail, planButton);
+    panel.append(title, typing, list, counts, only, status, allLabel, scroller, detail, planButton);
 
     function plavet() {
       return page.plavet();
