@@ -58,17 +58,17 @@ bool atMost(const Needs& a, const Needs& b) {
   return true;
 }
 
-// Keeps the branches no other asks less than; of equal ones the first.
-void keepLeast(std::vector<Branch>& branches) {
-  std::vector<Branch> kept;
-  for (Branch& b : branches) {
+// Of `branches`, into `kept`, those no other asks less than; of equal ones
+// the first.
+void keepLeast(const std::vector<Branch>& branches, std::vector<Branch>& kept) {
+  kept.clear();
+  for (const Branch& b : branches) {
     if (std::any_of(kept.begin(), kept.end(),
                     [&](const Branch& k) { return atMost(k.needs, b.needs); }))
       continue;
     std::erase_if(kept, [&](const Branch& k) { return atMost(b.needs, k.needs); });
-    kept.push_back(std::move(b));
+    kept.push_back(b);
   }
-  branches = std::move(kept);
 }
 
 // Where a combination ranks, or at best could rank.
@@ -113,6 +113,10 @@ class Table {
     const std::vector<int> firsts = fixed(q.firstClass, skills::kClassNames, "class");
     const std::vector<int> seconds = fixed(q.secondClass, skills::kClassNames, "class");
     Problem p{{}, {}, {}, q.magicBonus, q.physicalBonus, {}};
+    // Planned for nothing, a plavet raises no value: its race and boxes
+    // change nothing of the points, so each pair of classes is planned once.
+    std::array<int, skills::kClassCount * skills::kClassCount> freePoints;
+    freePoints.fill(-1);
     for (int r : races)
       for (int c1 : firsts)
         for (int c2 : seconds) {
@@ -121,7 +125,9 @@ class Table {
           p.secondClass = skills::kClassNames[std::size_t(c2)];
           Combination c{r, c1, c2, taking::setupOf(p), 0, 0};
           for (std::size_t j = 0; j < names_.size(); ++j) c.taught += !options(c, j).empty();
-          c.freePoints = solve(c.setup, {})->pointsLeft();
+          int& free = freePoints[std::size_t(c1 * skills::kClassCount + c2)];
+          if (free < 0) free = solve(c.setup, {})->pointsLeft();
+          c.freePoints = free;
           combinations_.push_back(std::move(c));
         }
   }
@@ -164,15 +170,14 @@ class Table {
   // The row of each name in each class and copy, or -1.
   void lookUpRows() {
     rows_.assign(names_.size(), {});
-    for (auto& byClass : rows_)
-      for (auto& byCopy : byClass) byCopy = {-1, -1};
     for (std::size_t c = 0; c < skills::kClassNames.size(); ++c)
       for (Copy copy : {Copy::FirstClass, Copy::SecondClass}) {
         const auto rows = skills::rowsOf(skills::kClassNames[c], copy);
         for (std::size_t i = 0; i < rows.size(); ++i) {
-          const std::string_view name = *skillName(skillNameOf(rows[i].text));
+          const std::string_view name = skillNameOf(rows[i].text);
           for (std::size_t j = 0; j < names_.size(); ++j)
-            if (names_[j] == name) rows_[j][c][std::size_t(copyIndex(copy))] = int(i);
+            if (sheet::nameInAnyCase(std::span(&name, 1), names_[j]))
+              rows_[j][c][std::size_t(copyIndex(copy))] = {int(i), &rows[i]};
         }
       }
   }
@@ -190,44 +195,51 @@ class Table {
   }
 
   // The rows of a combination's classes that meet name `j`, the first class's first.
-  std::vector<Option> options(const Combination& c, std::size_t j) const {
-    std::vector<Option> out;
+  struct Options {
+    std::array<Option, 2> at;
+    int count = 0;
+    const Option* begin() const { return at.data(); }
+    const Option* end() const { return at.data() + count; }
+    bool empty() const { return count == 0; }
+    std::size_t size() const { return std::size_t(count); }
+  };
+  Options options(const Combination& c, std::size_t j) const {
+    Options out;
     for (auto [copy, cls] : {std::pair{Copy::FirstClass, c.first}, {Copy::SecondClass, c.second}}) {
-      const int row = rows_[j][std::size_t(cls)][std::size_t(copyIndex(copy))];
-      if (row >= 0)
-        out.push_back(
-            {copy, row,
-             &skills::rowsOf(skills::kClassNames[std::size_t(cls)], copy)[std::size_t(row)]});
+      const Row& row = rows_[j][std::size_t(cls)][std::size_t(copyIndex(copy))];
+      if (row.skill) out.at[std::size_t(out.count++)] = {copy, row.index, row.skill};
     }
     return out;
   }
 
   // The combination planned, or none once it can't rank before `least`.
-  std::optional<Answer> plan(const Combination& c, const Rank* least) const {
+  std::optional<Answer> plan(const Combination& c, const Rank* least) {
     Answer a;
     a.rank = c.bound();
     a.rank.kept = 0;
-    std::vector<Branch> branches{Branch{{}, c.freePoints, {}}}, next;
+    std::vector<Branch>& branches = branches_;
+    branches.assign(1, Branch{{}, c.freePoints, {}});
     int taughtLeft = c.taught;
     for (std::size_t j = 0; j < names_.size(); ++j) {
-      const std::vector<Option> opts = options(c, j);
+      const Options opts = options(c, j);
       if (opts.empty()) continue;
       --taughtLeft;
-      next.clear();
+      tried_.clear();
       for (const Branch& b : branches)
         for (const Option& o : opts) {
-          Branch n = b;
+          Branch& n = tried_.emplace_back(b);
           n.second[j] = o.copy == Copy::SecondClass;
           if (taking::ask(n.needs, *o.skill, o.copy)) {
             const std::optional<Solution> s = solve(c.setup, n.needs);
-            if (!s) continue;
+            if (!s) {
+              tried_.pop_back();
+              continue;
+            }
             n.points = s->pointsLeft();
           }
-          next.push_back(std::move(n));
         }
-      if (!next.empty()) {
-        keepLeast(next);
-        std::swap(branches, next);
+      if (!tried_.empty()) {
+        keepLeast(tried_, branches);
         a.kept[j] = true;
         ++a.rank.kept;
       }
@@ -251,7 +263,7 @@ class Table {
   std::string reason(const Combination& c, const Answer& a, std::size_t j) const {
     const std::string_view first = skills::kClassNames[std::size_t(c.first)],
                            second = skills::kClassNames[std::size_t(c.second)];
-    const std::vector<Option> opts = options(c, j);
+    const Options opts = options(c, j);
     if (opts.empty())
       return c.first == c.second
                  ? std::string(first) + " doesn't teach it"
@@ -281,13 +293,18 @@ class Table {
       }
       const Copy copy = a.best.second[j] ? Copy::SecondClass : Copy::FirstClass;
       const int cls = copy == Copy::FirstClass ? c.first : c.second;
-      s.kept.push_back({j, {copy, rows_[j][std::size_t(cls)][std::size_t(copyIndex(copy))]}});
+      s.kept.push_back({j, {copy, rows_[j][std::size_t(cls)][std::size_t(copyIndex(copy))].index}});
     }
     return s;
   }
 
   std::vector<std::string_view> names_;
-  std::vector<std::array<std::array<int, 2>, skills::kClassCount>> rows_;  // [name][class][copy]
+  struct Row {
+    int index = -1;
+    const skills::SkillRow* skill = nullptr;  // none: the class doesn't teach the name
+  };
+  std::vector<std::array<std::array<Row, 2>, skills::kClassCount>> rows_;  // [name][class][copy]
+  std::vector<Branch> branches_, tried_;  // kept between combinations, so as not to allocate
   std::vector<Combination> combinations_;
 };
 

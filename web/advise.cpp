@@ -28,15 +28,15 @@ const char* handOut(std::string text) {
   return handedOut().c_str();
 }
 
-// The lines of a text, the last one with or without its line break.
+// The lines of a text, empty ones too: one more than it has line breaks.
 std::vector<std::string_view> linesOf(std::string_view text) {
   std::vector<std::string_view> lines;
-  while (!text.empty()) {
+  for (;;) {
     const auto end = text.find('\n');
     lines.push_back(text.substr(0, end));
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (end == std::string_view::npos) return lines;
+    text = text.substr(end + 1);
   }
-  return lines;
 }
 
 std::optional<std::string> fixed(std::string_view line) {
