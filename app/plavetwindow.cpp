@@ -1,7 +1,10 @@
 #include "app/plavetwindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
@@ -15,9 +18,13 @@
 #include "app/settings.h"
 #include "app/skillgoals.h"
 #include "history/steps.h"
+#include "store/code.h"
+#include "store/text.h"
 
 PlavetWindow::PlavetWindow(sheet::MessageSink* messages, QWidget* parent)
-    : QMainWindow(parent), plavet_(new Plavet(messages)) {
+    : QMainWindow(parent),
+      document_([this]() -> const sheet::State& { return plavet_->planner().state(); }),
+      plavet_(new Plavet(messages)) {
   setObjectName("PlavetWindow");
   setWindowFlags(plavet_->windowFlags());  // fixed size: no maximize button
   setCentralWidget(plavet_);
@@ -26,7 +33,9 @@ PlavetWindow::PlavetWindow(sheet::MessageSink* messages, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   buildMenus();
   connect(plavet_, &Plavet::acted, this, &PlavetWindow::recordAction);
-  connect(plavet_, &Plavet::used, this, [this] { history_.endTyping(); });
+  connect(plavet_, &Plavet::used, this, [this] { document_.history().endTyping(); });
+  connect(&document_, &PlavetDocument::replaced, this, &PlavetWindow::putInPlace);
+  connect(&document_, &PlavetDocument::changed, this, &PlavetWindow::showStatus);
   plavet_->keysSetting = [] { return settings().value(kArrowKeysKey, false).toBool(); };
 
   askToSave = [this] {
@@ -44,6 +53,7 @@ PlavetWindow::PlavetWindow(sheet::MessageSink* messages, QWidget* parent)
         return Answer::Cancel;
     }
   };
+  chooseFile = [this](bool forSaving) { return askForFile(forSaving); };
   tell = [this](const QString& text, const QString& title) { showMessage(this, text, title); };
   showStatus();
   plavet_->findChild<QLineEdit*>("txtmf")->setFocus();
@@ -70,7 +80,7 @@ void PlavetWindow::buildMenus() {
     action->setShortcuts(keys);
     // Any command ends typing in a selection box, even one that leaves the
     // plavet as it is (Copy, Help).
-    connect(action, &QAction::triggered, this, [this] { history_.endTyping(); });
+    connect(action, &QAction::triggered, this, [this] { document_.history().endTyping(); });
     return action;
   };
   QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -112,7 +122,7 @@ void PlavetWindow::buildMenus() {
   connect(edit, &QMenu::aboutToShow, this,
           [this] { arrowKeysAction_->setChecked(plavet_->arrowKeys()); });
   connect(arrowKeysAction_, &QAction::triggered, this, [this](bool on) {
-    history_.endTyping();
+    document_.history().endTyping();
     plavet_->setArrowKeys(on);
     settings().setValue(kArrowKeysKey, on);
   });
@@ -130,14 +140,8 @@ void PlavetWindow::buildMenus() {
   command(help, tr("&About Plavet Program"), &PlavetWindow::about);
 }
 
-bool PlavetWindow::needsSaving() const {
-  // A plavet never saved counts as changed once started; one never started
-  // has nothing to lose.
-  return !history_.isClean() && (plavet_->planner().started() || !filePath_.isEmpty());
-}
-
 void PlavetWindow::recordAction(const QString& name, int mergeKey, const sheet::State& before) {
-  history_.record(name.toStdString(), before, plavet_->planner().state(), mergeKey);
+  document_.history().record(name.toStdString(), before, plavet_->planner().state(), mergeKey);
   showStatus();
 }
 
@@ -157,7 +161,8 @@ void PlavetWindow::showSkillGoals() {
     skillGoals_ = std::make_unique<SkillGoals>(*plavet_, [this](const sheet::State& s) {
       replacePlavet(s, QString::fromUtf8(history::steps::kApplyPlan));
     });
-    connect(skillGoals_.get(), &SkillGoals::used, this, [this] { history_.endTyping(); });
+    connect(skillGoals_.get(), &SkillGoals::used, this,
+            [this] { document_.history().endTyping(); });
   }
   skillGoals_->open();
 }
@@ -169,88 +174,65 @@ void PlavetWindow::showFindClasses() {
 }
 
 void PlavetWindow::planFor(const goals::Problem& problem) {
-  history_.endTyping();
-  if (needsSaving()) {
-    newPlavet();                // asks as New does
-    if (needsSaving()) return;  // cancelled, or the save failed: nothing changes
-  }
+  document_.history().endTyping();
   sheet::State fresh;
   fresh.started = false;  // as the window's load leaves it
   fresh.selections = {problem.race, problem.firstClass, problem.secondClass};
-  replacePlavet(fresh, QString::fromUtf8(history::steps::kPlanThis));
+  // A changed plavet is set aside as New sets it aside, asking first; else
+  // the new one is a step that Undo takes back.
+  if (needsSaving()) {
+    if (!document_.startNew(fresh)) return;  // cancelled, or the save failed
+  } else {
+    replacePlavet(fresh, QString::fromUtf8(history::steps::kPlanThis));
+  }
   showSkillGoals();
   skillGoals_->openWith(problem.goals, problem.magicBonus, problem.physicalBonus);
 }
 
 void PlavetWindow::undo() {
-  if (!history_.canUndo()) return;
-  putInPlace(history_.undo());
+  history::History& history = document_.history();
+  if (!history.canUndo()) return;
+  putInPlace(history.undo());
   showStatus();
 }
 
 void PlavetWindow::redo() {
-  if (!history_.canRedo()) return;
-  putInPlace(history_.redo());
+  history::History& history = document_.history();
+  if (!history.canRedo()) return;
+  putInPlace(history.redo());
   showStatus();
 }
 
 void PlavetWindow::showStatus() {
+  const history::History& history = document_.history();
   auto named = [](const QString& command, std::string_view step) {
     return step.empty() ? command : command + ' ' + QString::fromUtf8(step.data(), step.size());
   };
-  undoAction_->setEnabled(history_.canUndo());
-  undoAction_->setText(named(tr("&Undo"), history_.undoName()));
-  redoAction_->setEnabled(history_.canRedo());
-  redoAction_->setText(named(tr("&Redo"), history_.redoName()));
-  // Without a file the caption is the program's own; with one, the file's
-  // name and the modified marker come before it.
-  setWindowFilePath(filePath_);
-  if (filePath_.isEmpty()) {
-    setWindowModified(false);
-    setWindowTitle(kWindowCaption);
-  } else {
-    setWindowTitle(QFileInfo(filePath_).fileName() + "[*] - " + kWindowCaption);
-    setWindowModified(!history_.isClean());
-  }
-}
-
-void PlavetWindow::startOver(const sheet::State& state, const QString& path) {
-  putInPlace(state);
-  history_.clear();
-  filePath_ = path;
-  showStatus();
-}
-
-bool PlavetWindow::maySetPlavetAside() {
-  if (!needsSaving()) return true;
-  switch (askToSave()) {
-    case Answer::Save:
-      return save();
-    case Answer::Discard:
-      return true;
-    case Answer::Cancel:
-      break;
-  }
-  return false;
+  undoAction_->setEnabled(history.canUndo());
+  undoAction_->setText(named(tr("&Undo"), history.undoName()));
+  redoAction_->setEnabled(history.canRedo());
+  redoAction_->setText(named(tr("&Redo"), history.redoName()));
+  // Without a file the modified marker stays off: the caption has none.
+  setWindowFilePath(document_.path());
+  setWindowTitle(document_.caption());
+  setWindowModified(!document_.path().isEmpty() && document_.isModified());
 }
 
 void PlavetWindow::newPlavet() {
-  if (!maySetPlavetAside()) return;
   sheet::State atLoad;
   atLoad.started = false;  // as the window's load leaves it
-  startOver(atLoad, QString());
-  plavet_->findChild<QLineEdit*>("txtmf")->setFocus();
+  if (document_.startNew(atLoad)) plavet_->findChild<QLineEdit*>("txtmf")->setFocus();
 }
 
 void PlavetWindow::quit() {
-  if (!maySetPlavetAside()) return;
+  if (!document_.maySetAside()) return;
   quitting_ = true;  // asked once; every window closes now, the help window too
   QApplication::closeAllWindows();
   quitting_ = false;
 }
 
 void PlavetWindow::closeEvent(QCloseEvent* event) {
-  if (!quitting_ && !maySetPlavetAside()) {
+  if (!quitting_ && !document_.maySetAside()) {
     event->ignore();
     return;
   }
@@ -267,4 +249,62 @@ void PlavetWindow::about() {
       tr("<p><b>Plavet Program v1.33</b></p>"
          "<p>It makes the plavet, not the character! Plan how a level-60 character of a "
          "text mud spends its element points.</p>"));
+}
+
+QString PlavetWindow::askForFile(bool forSaving) {
+  QFileDialog dialog(this);
+  if (forSaving) {
+    dialog.setWindowTitle(tr("Save Plavet"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(tr("Plavets (*.plavet)"));
+    dialog.setDefaultSuffix("plavet");  // before the question whether to replace a file
+    const QString& current = document_.path();
+    dialog.selectFile(current.isEmpty() ? QDir::home().filePath("plavet.plavet") : current);
+  } else {
+    dialog.setWindowTitle(tr("Open Plavet"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {tr("Plavets (*.plavet)"), tr("Plavet codes (*.txt)"), tr("All files (*)")});
+  }
+  return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void PlavetWindow::fillRecentMenu() {
+  const QStringList files = document_.recentFiles();
+  recentMenu_->clear();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    QAction* action =
+        recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), this,
+                               [this, path] { document_.openRecent(path); });
+    action->setToolTip(QDir::toNativeSeparators(path));
+  }
+  if (files.isEmpty()) recentMenu_->addAction(tr("No recent files"))->setEnabled(false);
+}
+
+namespace {
+QString fromUtf8(const std::string& s) {
+  return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+}  // namespace
+
+void PlavetWindow::copyAsText() {
+  QGuiApplication::clipboard()->setText(fromUtf8(store::plavetAsText(plavet_->planner().state())));
+}
+
+void PlavetWindow::copyCode() {
+  QGuiApplication::clipboard()->setText(fromUtf8(store::encodeCode(plavet_->planner().state())));
+}
+
+// The code is found in whatever the clipboard holds: a chat line, a link, the
+// plavet as text.
+void PlavetWindow::pasteCode() {
+  const QString text = QGuiApplication::clipboard()->text();
+  const store::Loaded loaded = store::decodeCodeIn(text.toStdString());
+  if (!loaded.state) {
+    tell(tr("The clipboard holds no plavet code that can be used: %1").arg(fromUtf8(loaded.reason)),
+         tr("Paste Plavet Code"));
+    return;
+  }
+  replacePlavet(*loaded.state, QString::fromUtf8(history::steps::kPasteCode));
 }

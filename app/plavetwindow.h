@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "app/document.h"
 #include "goals/goals.h"
-#include "history/history.h"
 
 class Plavet;
 class FindClasses;
@@ -18,6 +18,12 @@ class QMenu;
 
 class PlavetWindow : public QMainWindow {
   Q_OBJECT
+
+ private:
+  // First, so that the askings below, which are the document's, are there
+  // before them.
+  PlavetDocument document_;
+
  public:
   // `messages` as for Plavet: the planner's messages go to real message boxes
   // unless it is given (tests).
@@ -25,33 +31,38 @@ class PlavetWindow : public QMainWindow {
   ~PlavetWindow() override;
 
   Plavet* plavet() const { return plavet_; }
-  const QString& filePath() const { return filePath_; }
-  const history::History& history() const { return history_; }
+  // The plavet's file, modified state and undo history, and the commands
+  // that open, save and set it aside.
+  PlavetDocument& document() { return document_; }
+  const PlavetDocument& document() const { return document_; }
+  const QString& filePath() const { return document_.path(); }
+  const history::History& history() const { return document_.history(); }
   // Whether the plavet has changes that closing would lose.
-  bool needsSaving() const;
+  bool needsSaving() const { return document_.needsSaving(); }
 
   // Opens a plavet file (or a text file holding a plavet code); a file that
   // cannot be opened is refused with its reason and nothing changes.
-  bool openFile(const QString& path);
+  bool openFile(const QString& path) { return document_.openFile(path); }
   // Opens the plavet of a code, or of the first code in a text (a link, a
   // chat line), without a file; one that cannot be used is refused with its
   // reason and nothing changes.
-  bool openCode(const QString& text);
+  bool openCode(const QString& text) { return document_.openCode(text); }
   // Writes the plavet to `path`; a failed save says why and keeps the plavet
   // marked as changed.
-  bool saveFile(const QString& path);
+  bool saveFile(const QString& path) { return document_.saveFile(path); }
 
-  // Where the window asks the user; tests answer instead of a person.
-  enum class Answer { Save, Discard, Cancel };
-  std::function<Answer()> askToSave;
-  std::function<QString(bool forSaving)> chooseFile;  // empty: the user cancelled
-  std::function<void(const QString& text, const QString& title)> tell;
+  // Where the window asks the user, the document's own askings: tests answer
+  // instead of a person.
+  using Answer = PlavetDocument::Answer;
+  std::function<Answer()>& askToSave = document_.askToSave;
+  std::function<QString(bool forSaving)>& chooseFile = document_.chooseFile;
+  std::function<void(const QString& text, const QString& title)>& tell = document_.tell;
 
   // The menus' commands.
   void newPlavet();
-  void openPlavet();
-  bool save();
-  bool saveAs();
+  void openPlavet() { document_.open(); }
+  bool save() { return document_.save(); }
+  bool saveAs() { return document_.saveAs(); }
   void quit();
   void undo();
   void redo();
@@ -79,20 +90,14 @@ class PlavetWindow : public QMainWindow {
  private:
   void buildMenus();
   void fillRecentMenu();
-  void rememberRecent(const QString& path);
+  QString askForFile(bool forSaving);
   void recordAction(const QString& name, int mergeKey, const sheet::State& before);
-  // Puts a plavet in place with a fresh history, from `path` or from nowhere.
-  void startOver(const sheet::State& state, const QString& path);
   // Shows `state` in the window, and tells Skill Goals that the plavet was
   // replaced rather than changed by a press.
   void putInPlace(const sheet::State& state);
-  // Asks to save when closing the plavet would lose changes; false: cancelled.
-  bool maySetPlavetAside();
   void showStatus();
 
   Plavet* plavet_;
-  history::History history_;
-  QString filePath_;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QAction* arrowKeysAction_ = nullptr;

@@ -63,7 +63,9 @@ class Session final : public sheet::MessageSink {
   // The plavet as a code, for a link.
   std::string code() const;
   // A link's code opened in the page, as a pasted plavet code: the plavet it
-  // holds, with its lists as "Show Current Skills" leaves them, or a message
+  // holds, with its lists rebuilt as store::withListsRebuilt does (as "Show
+  // Current Skills" leaves them, but a multi-classed plavet's first-class
+  // list as multi-classing made it from its values then), or a message
   // saying why it can't be used and the plavet as it was. The link the page
   // opens with starts the history afresh instead (`startsHistory`), as a
   // file opened at start does on the desktop.

@@ -127,6 +127,8 @@ class FindClassesTest : public QObject {
     const goals::Suggestion& row = find_->advice()->rows[0];
     QCOMPARE(state().selections[0], std::string(row.race));
     QVERIFY(!state().started);
+    QVERIFY(!main_->history().canUndo());  // a new plavet, as New leaves it
+    QVERIFY(!main_->needsSaving());
     QCOMPARE(main_->skillGoals()->plan()->pointsLeft, row.pointsLeft);
   }
 };
