@@ -117,6 +117,7 @@ class Table {
     // change nothing of the points, so each pair of classes is planned once.
     std::array<int, skills::kClassCount * skills::kClassCount> freePoints;
     freePoints.fill(-1);
+    combinations_.reserve(races.size() * firsts.size() * seconds.size());
     for (int r : races)
       for (int c1 : firsts)
         for (int c2 : seconds) {
@@ -143,19 +144,28 @@ class Table {
     for (const Combination& c : combinations_) order.push_back(&c);
     std::sort(order.begin(), order.end(),
               [](const Combination* a, const Combination* b) { return a->bound() < b->bound(); });
-    std::vector<std::pair<const Combination*, Answer>> best;  // sorted, at most `top`
+    // The best found so far, at most `top`, as a heap with the least on top.
+    using Found = std::pair<const Combination*, Answer>;
+    const auto ranksBefore = [](const Found& a, const Found& b) {
+      return a.second.rank < b.second.rank;
+    };
+    std::vector<Found> best;
+    best.reserve(std::min(top, order.size()));
     for (const Combination* c : order) {
       if (stop && stop->load(std::memory_order_relaxed)) return advice;
-      const Rank* least = best.size() == top ? &best.back().second.rank : nullptr;
+      const Rank* least = best.size() == top ? &best.front().second.rank : nullptr;
       if (least && !(c->bound() < *least)) break;  // nor can any after it
       std::optional<Answer> a = plan(*c, least);
       if (!a) continue;
-      const auto at =
-          std::upper_bound(best.begin(), best.end(), a->rank,
-                           [](const Rank& r, const auto& e) { return r < e.second.rank; });
-      best.emplace(at, c, std::move(*a));
-      if (best.size() > top) best.pop_back();
+      if (best.size() == top) {
+        std::pop_heap(best.begin(), best.end(), ranksBefore);
+        best.pop_back();
+      }
+      best.emplace_back(c, std::move(*a));
+      std::push_heap(best.begin(), best.end(), ranksBefore);
     }
+    std::sort_heap(best.begin(), best.end(), ranksBefore);
+    advice.rows.reserve(best.size());
     for (const auto& [c, a] : best) advice.rows.push_back(suggestion(*c, a));
     return advice;
   }

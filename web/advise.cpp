@@ -54,7 +54,6 @@ void writeRow(std::string& out, const goals::Advice& advice, const goals::Sugges
   number(out, "kept", static_cast<long long>(row.kept.size()));
   number(out, "pointsLeft", row.pointsLeft);
   text(out, "words", goals::rowWords(advice, row));
-  text(out, "given", goals::givenWords(advice, row));
   web::json::key(out, "skills");
   out += '[';
   for (std::size_t j = 0; j < advice.skills.size(); ++j) {
@@ -99,9 +98,10 @@ PLAVET_EXPORT const char* plavet_skill_warning(web::Session*, const char* text,
 // The table for a question of lines: the Magic and Physical clan-town
 // counts, how many rows (0 for all), the race, first class and second class
 // fixed (empty: any), then one skill name a line. {"skills":[...],
-// "combinations":N,"rows":[{"race",...,"words","given","skills":[{"by",
-// "words"}],"goals":[{"copy","row"}]}]}; a null pointer for a question that
-// is none.
+// "combinations":N,"rows":[{"race",...,"words","skills":[{"by","words"}],
+// "goals":[{"copy","row"}]}]} (a row's words for each skill, joined by "; ",
+// are goals::givenWords of the row); a null pointer for a question that is
+// none.
 PLAVET_EXPORT const char* plavet_advise(web::Session*, const char* text, std::size_t length) {
   const std::vector<std::string_view> lines = linesOf(std::string_view(text, length));
   if (lines.size() < 6) return nullptr;

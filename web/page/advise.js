@@ -28,6 +28,9 @@ var PlavetAdvise = (function () {
     }
   }
 
+  // Which class gives each skill, and why one is dropped, in the core's words.
+  const given = (row) => row.skills.map((s) => s.words).join("; ");
+
   function select(id, label, options) {
     const s = element("select", { id, "aria-label": label });
     for (const o of options) s.append(element("option", { value: o }, o || "Any"));
@@ -152,7 +155,7 @@ var PlavetAdvise = (function () {
       head.append(tr);
       answer.rows.forEach((row, i) => {
         const r = element("tr", { tabindex: i === chosen ? "0" : "-1", "aria-label": row.words,
-          title: row.given, "aria-selected": i === chosen ? "true" : "false" });
+          title: given(row), "aria-selected": i === chosen ? "true" : "false" });
         const cells = [String(i + 1), row.race, row.firstClass, row.secondClass,
           `${row.kept} of ${answer.skills.length}`, String(row.pointsLeft)];
         for (const c of cells) r.append(element("td", { "aria-label": row.words }, c));
@@ -181,7 +184,7 @@ var PlavetAdvise = (function () {
         r.setAttribute("aria-selected", i === chosen ? "true" : "false");
         r.tabIndex = i === chosen ? 0 : -1;
       });
-      detail.textContent = answer.rows[chosen].given;
+      detail.textContent = given(answer.rows[chosen]);
       planButton.disabled = false;
       if (focus) rows[chosen].focus();
     }
