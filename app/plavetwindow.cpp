@@ -158,9 +158,8 @@ void PlavetWindow::putInPlace(const sheet::State& state) {
 
 void PlavetWindow::showSkillGoals() {
   if (!skillGoals_) {
-    skillGoals_ = std::make_unique<SkillGoals>(*plavet_, [this](const sheet::State& s) {
-      replacePlavet(s, QString::fromUtf8(history::steps::kApplyPlan));
-    });
+    skillGoals_ = std::make_unique<SkillGoals>(
+        *plavet_, [this](const sheet::State& s, const QString& step) { replacePlavet(s, step); });
     connect(skillGoals_.get(), &SkillGoals::used, this,
             [this] { document_.history().endTyping(); });
   }
@@ -178,6 +177,8 @@ void PlavetWindow::planFor(const goals::Problem& problem) {
   sheet::State fresh;
   fresh.started = false;  // as the window's load leaves it
   fresh.selections = {problem.race, problem.firstClass, problem.secondClass};
+  // The new plavet keeps the row's goals and counts, so Skill Goals plans them.
+  fresh = sheet::withGoals(fresh, problem.goals, {problem.magicBonus, problem.physicalBonus});
   // A changed plavet is set aside as New sets it aside, asking first; else
   // the new one is a step that Undo takes back.
   if (needsSaving()) {
@@ -186,7 +187,6 @@ void PlavetWindow::planFor(const goals::Problem& problem) {
     replacePlavet(fresh, QString::fromUtf8(history::steps::kPlanThis));
   }
   showSkillGoals();
-  skillGoals_->openWith(problem.goals, problem.magicBonus, problem.physicalBonus);
 }
 
 void PlavetWindow::undo() {

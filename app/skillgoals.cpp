@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "app/plavet.h"
+#include "history/steps.h"
 #include "skills/needs.h"
 
 namespace {
@@ -49,8 +50,8 @@ QString copyName(skills::Copy copy) {
 
 }  // namespace
 
-SkillGoals::SkillGoals(const Plavet& plavet, std::function<void(const sheet::State&)> apply)
-    : QWidget(nullptr), plavet_(plavet), apply_(std::move(apply)) {
+SkillGoals::SkillGoals(const Plavet& plavet, Put put)
+    : QWidget(nullptr), plavet_(plavet), put_(std::move(put)) {
   build();
   // Every press and every edit of a selection, and a plavet put in place
   // (undo, a file, a code), shows here at once.
@@ -171,7 +172,8 @@ QWidget* SkillGoals::buildOrder() {
     count->setAccessibleName(
         tr("Clan-town boxes for the plan, %1").arg(QString(caption).remove('&')));
     label->setBuddy(count);
-    connect(count, &QSpinBox::valueChanged, this, &SkillGoals::bonusesChanged);
+    const bool magic = std::string_view(name) == "magicBonus";
+    connect(count, &QSpinBox::valueChanged, this, [this, magic] { bonusesChanged(magic); });
     counts->addWidget(label);
     counts->addWidget(count);
     return count;
@@ -228,6 +230,7 @@ QLayout* SkillGoals::buildButtons() {
   connect(clear, &QPushButton::clicked, this, [this] {
     emit used();
     planning_.clear();
+    keepGoals(fromUtf8(history::steps::kClearGoals));
     showRows();
     showPlan();
   });
@@ -260,12 +263,18 @@ void SkillGoals::open() {
   follow(true);
   if (!isVisible()) {
     // As large as it likes to be, but never larger than the screen of the
-    // main window, and on it.
+    // main window, and on it, beside the main window where there is room.
     const QScreen* screen = plavet_.screen();
     const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const QSize size = QSize(1100, 800).boundedTo(room.size() * 0.9);
-    resize(size);
-    const QRect frame(room.center() - QPoint(size.width() / 2, size.height() / 2), size);
+    // Its frame is not known before it shows: taken to be as the main window's.
+    const QWidget* main = plavet_.window();
+    const QRect mainFrame = main->frameGeometry(), inside = main->geometry();
+    const QMargins margins(inside.left() - mainFrame.left(), inside.top() - mainFrame.top(),
+                           mainFrame.right() - inside.right(),
+                           mainFrame.bottom() - inside.bottom());
+    const QRect frame =
+        placeBeside(mainFrame, room, QSize(1100, 800).boundedTo(room.size() * 0.9), 640);
+    resize(frame.marginsRemoved(margins).size());
     move(frame.topLeft());
   }
   show();
@@ -273,14 +282,20 @@ void SkillGoals::open() {
   activateWindow();
 }
 
-void SkillGoals::openWith(const std::vector<goals::Goal>& goals, int magicBonus,
-                          int physicalBonus) {
-  open();
-  planning_.clear();
-  planning_.setBonuses(magicBonus, physicalBonus);
-  for (const goals::Goal& goal : goals) planning_.tick(goal, true);
-  showRows();
-  showPlan();
+QRect SkillGoals::placeBeside(const QRect& main, const QRect& room, QSize wanted, int least) {
+  constexpr int kGap = 8;
+  const QSize size = wanted.boundedTo(room.size());
+  const int top = std::clamp(main.top(), room.top(), room.bottom() + 1 - size.height());
+  const int right = room.right() - main.right() - kGap, left = main.left() - room.left() - kGap;
+  auto at = [&](bool toRight, int width) {
+    return QRect(toRight ? main.right() + 1 + kGap : main.left() - kGap - width, top, width,
+                 size.height());
+  };
+  if (right >= size.width()) return at(true, size.width());
+  if (left >= size.width()) return at(false, size.width());
+  const bool toRight = right >= left;
+  if (std::max(right, left) >= least) return at(toRight, std::max(right, left));
+  return QRect(QPoint(toRight ? room.right() + 1 - size.width() : room.left(), top), size);
 }
 
 void SkillGoals::plavetReplaced() {
@@ -289,7 +304,7 @@ void SkillGoals::plavetReplaced() {
 
 void SkillGoals::follow(bool replaced) {
   const sheet::State& plavet = plavet_.planner().state();
-  if (replaced ? planning_.replaced(plavet) : planning_.follow(plavet)) fillLists();
+  if (planning_.followKept(plavet, replaced)) fillLists();
   hint_->setText(fromUtf8(planning_.hint("the main window")));
   goalsArea_->setVisible(planning_.chosen());
   if (planning_.chosen()) {
@@ -434,9 +449,16 @@ void SkillGoals::showRaces() {
 
 void SkillGoals::goalTicked(QTreeWidgetItem* item) {
   emit used();
-  planning_.tick(goalOf(item), item->checkState(SkillColumn) == Qt::Checked);
+  const bool ticked = item->checkState(SkillColumn) == Qt::Checked;
+  const QString skill = item->text(SkillColumn);
+  if (planning_.tick(goalOf(item), ticked))
+    keepGoals(fromUtf8(history::steps::tickGoal(skill.toStdString(), ticked)));
   showRows();
   showPlan();
+}
+
+void SkillGoals::keepGoals(const QString& step) {
+  put_(planning_.kept(plavet_.planner().state()), step);
 }
 
 void SkillGoals::moveGoal(int delta) {
@@ -445,6 +467,7 @@ void SkillGoals::moveGoal(int delta) {
   emit used();
   const goals::Goal goal{skills::Copy(item->data(kCopyRole).toInt()), item->data(kRowRole).toInt()};
   if (!planning_.move(goal, delta)) return;
+  keepGoals(fromUtf8(history::steps::moveGoal(delta)));
   showRows();
   showPlan();  // the moved goal stays chosen, so that it can be moved on
 }
@@ -456,9 +479,10 @@ void SkillGoals::raceChosen(QTreeWidgetItem* item) {
   follow();
 }
 
-void SkillGoals::bonusesChanged() {
+void SkillGoals::bonusesChanged(bool magic) {
   emit used();
-  planning_.setBonuses(magicBonus_->value(), physicalBonus_->value());
+  if (planning_.setBonuses(magicBonus_->value(), physicalBonus_->value()))
+    keepGoals(fromUtf8(history::steps::setBonusCount(magic)));
   showRows();
   showPlan();
 }
@@ -475,7 +499,8 @@ void SkillGoals::showPlan() {
 
 void SkillGoals::applyPlan() {
   emit used();
-  if (const auto played = planning_.played(plavet_.planner().state())) apply_(*played);
+  if (const auto played = planning_.played(plavet_.planner().state()))
+    put_(*played, fromUtf8(history::steps::kApplyPlan));
 }
 
 // The plan in words: the points it leaves, the values before multi-classing

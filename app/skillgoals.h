@@ -24,19 +24,26 @@ class QTreeWidgetItem;
 class SkillGoals : public QWidget {
   Q_OBJECT
  public:
-  // Follows what `plavet` shows; `apply` puts a played plan in its place.
-  SkillGoals(const Plavet& plavet, std::function<void(const sheet::State&)> apply);
+  // Follows what `plavet` shows; `put` puts a plavet in its place as a step
+  // of the undo history with the step's name: the plavet with the goals
+  // ticked, moved or cleared and the counts set, or a played plan.
+  using Put = std::function<void(const sheet::State&, const QString& step)>;
+  SkillGoals(const Plavet& plavet, Put put);
   ~SkillGoals() override;
 
-  // Opens (or brings to the front) with the clan-town boxes of the plavet,
-  // sized to fit the screen of the main window.
+  // Opens (or brings to the front) with the goals and counts the plavet
+  // keeps, sized to fit the screen of the main window and beside it where
+  // the screen has room.
   void open();
-  // Opens planning these goals, in this order, with these clan-town counts:
-  // a plan found elsewhere (Find Classes), for the plavet's race and classes.
-  void openWith(const std::vector<goals::Goal>& goals, int magicBonus, int physicalBonus);
   // The main window put another plavet in place (New, Open, Paste, Undo,
-  // Redo, Apply Plan): the clan-town counts are read again from its boxes.
+  // Redo, Apply Plan): its goals and counts are read again.
   void plavetReplaced();
+  // Where a window of `wanted` size goes beside the main window's frame
+  // `main` on a screen of `room`: to its right, else to its left, where it
+  // fits whole; else on the side with more room, narrowed to it down to
+  // `least`; else at that side of the screen, over the main window only as
+  // far as it must.
+  static QRect placeBeside(const QRect& main, const QRect& room, QSize wanted, int least);
   // The goals as the player ticked and ordered them, and the plan for them
   // (none while the selections are not names of their lists).
   const goals::Problem& problem() const { return planning_.problem(); }
@@ -70,13 +77,15 @@ class SkillGoals : public QWidget {
   void goalTicked(QTreeWidgetItem* item);
   void moveGoal(int delta);
   void raceChosen(QTreeWidgetItem* item);
-  void bonusesChanged();
+  void bonusesChanged(bool magic);
+  // Puts the plavet with the goals and counts planned in place as a step.
+  void keepGoals(const QString& step);
   // Shows everything that follows from the plan, when it is one not shown yet.
   void showPlan();
   QString summary() const;
 
   const Plavet& plavet_;
-  std::function<void(const sheet::State&)> apply_;
+  Put put_;
   goals::Planning planning_;
   int planShown_ = -1;  // planning_.plansMade() when the plan was last shown
 

@@ -20,13 +20,8 @@
 
 namespace goals {
 
-// A skill asked for: a row of skills::rowsOf(class, copy), the first class for
-// the first-class copy and the second class for the second-class copy.
-struct Goal {
-  skills::Copy copy = skills::Copy::FirstClass;
-  int row = 0;
-  bool operator==(const Goal&) const = default;
-};
+// A skill asked for (sheet/plangoals.h), as a plavet keeps it.
+using sheet::Goal;
 
 struct Problem {
   std::string race, firstClass, secondClass;  // names from their lists

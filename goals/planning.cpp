@@ -78,6 +78,37 @@ Progress progress(const skills::SkillRow& row, skills::Copy copy, const sheet::S
 }
 
 bool Planning::follow(const sheet::State& plavet) {
+  const auto [otherClasses, replanning] = catchUp(plavet);
+  if (replanning) replan();
+  return otherClasses;
+}
+
+bool Planning::followKept(const sheet::State& plavet, bool replaced) {
+  if (replaced) boxesSeen_.reset();
+  const Problem before = problem_;
+  const bool otherClasses = catchUp(plavet).first;
+  if (chosen_) {
+    const sheet::BonusCounts counts = sheet::countsHeld(plavet);
+    problem_.goals = sheet::goalsHeld(plavet);
+    problem_.magicBonus = counts.magic;
+    problem_.physicalBonus = counts.physical;
+  }
+  // The plan follows from the problem alone: a plavet put in place with the
+  // goals just ticked here is planned once.
+  const bool same =
+      problem_.race == before.race && problem_.firstClass == before.firstClass &&
+      problem_.secondClass == before.secondClass && problem_.magicBonus == before.magicBonus &&
+      problem_.physicalBonus == before.physicalBonus && problem_.goals == before.goals;
+  if (!same || plan_.has_value() != chosen_) replan();
+  return otherClasses;
+}
+
+sheet::State Planning::kept(const sheet::State& plavet) const {
+  if (!chosen_) return plavet;
+  return sheet::withGoals(plavet, problem_.goals, {problem_.magicBonus, problem_.physicalBonus});
+}
+
+std::pair<bool, bool> Planning::catchUp(const sheet::State& plavet) {
   const std::string& race = selection(plavet, sheet::Selection::Race);
   if (race != race_) chosenRace_.reset();  // a race from the table holds while the plavet's stays
   race_ = race;
@@ -92,10 +123,7 @@ bool Planning::follow(const sheet::State& plavet) {
   }
   const bool wasChosen = chosen_;
   chosen_ = isRace(race_) && isClass(firstClass_) && isClass(secondClass_);
-  if (!chosen_) {
-    if (plan_) replan();  // no plan without a race and classes
-    return false;
-  }
+  if (!chosen_) return {false, plan_.has_value()};  // no plan without a race and classes
   replanning = replanning || !wasChosen;
   const std::string& planned = chosenRace_ ? *chosenRace_ : race_;
   if (planned != problem_.race) {
@@ -110,8 +138,7 @@ bool Planning::follow(const sheet::State& plavet) {
     problem_.goals.clear();
     replanning = true;
   }
-  if (replanning) replan();
-  return otherClasses;
+  return {otherClasses, replanning};
 }
 
 bool Planning::replaced(const sheet::State& plavet) {
@@ -254,7 +281,7 @@ std::vector<RowView> Planning::rows(skills::Copy copy, const sheet::State& plave
 
 std::optional<sheet::State> Planning::played(const sheet::State& plavet) const {
   if (!plan_) return std::nullopt;
-  return goals::played(problem_, *plan_, plavet.spells);
+  return kept(goals::played(problem_, *plan_, plavet.spells));
 }
 
 }  // namespace goals

@@ -57,6 +57,15 @@ class Planning {
   bool replaced(const sheet::State& plavet);
   // The clan-town box counts of the plan, from the plavet's boxes.
   void takeBonuses(const sheet::State& plavet);
+  // Follows a plavet that keeps its goals, as the views do: as follow(), or
+  // replaced() when `replaced`, and then the goals and clan-town counts
+  // planned are those the plavet keeps (sheet::goalsHeld, countsHeld).
+  // True as for follow.
+  bool followKept(const sheet::State& plavet, bool replaced = false);
+  // The plavet with the goals and counts planned kept in it (unchanged while
+  // no race and classes are chosen): what a view puts in place after a
+  // tick, a move, a count set or Clear Goals.
+  sheet::State kept(const sheet::State& plavet) const;
 
   // False, and nothing changes, while no race and classes are chosen, for a
   // row its class doesn't have, or a count that is not 0 to 2.
@@ -104,12 +113,15 @@ class Planning {
   std::vector<RowView> rows(skills::Copy copy, const sheet::State& plavet) const;
 
   // The plavet the plan makes, with the spells checked in `plavet`: played
-  // with the race planned for.
+  // with the race planned for, keeping the goals.
   std::optional<sheet::State> played(const sheet::State& plavet) const;
 
  private:
   void countBoxes(const std::array<bool, 4>& boxes);
   void replan();
+  // follow() but for planning: whether the classes are others, and whether
+  // to plan again.
+  std::pair<bool, bool> catchUp(const sheet::State& plavet);
 
   std::string race_, firstClass_, secondClass_;   // as the plavet has them
   std::optional<std::string> chosenRace_;         // from the race table

@@ -44,6 +44,19 @@ std::string selection(sheet::Selection s) {
   return std::string(kNames[static_cast<int>(s)]);
 }
 
+std::string tickGoal(std::string_view skillLabel, bool ticked) {
+  const std::string_view name = skillLabel.substr(0, skillLabel.find(" ("));
+  return (ticked ? "Tick Goal " : "Untick Goal ") + std::string(name);
+}
+
+std::string moveGoal(int delta) {
+  return delta < 0 ? "Move Goal Up" : "Move Goal Down";
+}
+
+std::string setBonusCount(bool magic) {
+  return magic ? "Set Magic Bonus Count" : "Set Physical Bonus Count";
+}
+
 int selectionKey(sheet::Selection s) {
   return static_cast<int>(s) + 1;  // never History::kNoMerge
 }

@@ -31,6 +31,14 @@ inline constexpr std::string_view kOpenFile = "Open plavet file";
 inline constexpr std::string_view kApplyPlan = "Apply Plan";
 inline constexpr std::string_view kPlanThis = "Plan This";
 
+// Skill Goals: "Tick Goal Vorpalize" or "Untick Goal Vorpalize" (the
+// skill's label without its needs), "Move Goal Up", "Move Goal Down", "Set
+// Magic Bonus Count", "Set Physical Bonus Count", "Clear Goals".
+std::string tickGoal(std::string_view skillLabel, bool ticked);
+std::string moveGoal(int delta);  // earlier for a negative one
+std::string setBonusCount(bool magic);
+inline constexpr std::string_view kClearGoals = "Clear Goals";
+
 // What a screen reader calls the controls these steps name: "Bless",
 // "PElement Building Bonus 1" (and skills::valueName: "M Fire").
 std::string_view spellName(sheet::Spell spell);

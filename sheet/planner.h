@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "sheet/messages.h"
+#include "sheet/plangoals.h"
 #include "skills/elements.h"
 #include "skills/skilllist.h"
 
@@ -64,6 +65,8 @@ struct State {
   // Start/Reset; none before multi-classing (nor for a plavet from a file
   // that did not keep it).
   std::optional<skills::ElementValues> valuesAtMultiClass;
+  // What the plavet is planned for (see plangoals.h); no rule here uses it.
+  Goals goals;
 
   bool operator==(const State&) const = default;
 };

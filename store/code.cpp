@@ -1,9 +1,11 @@
-// Plavet codes, versions 1 and 2. After the frame (see codeframe.h) the
+// Plavet codes, versions 1 to 3. After the frame (see codeframe.h) the
 // payload is:
 //
 //   bytes 0-1    the eleven flags of fields.h, bit 0 of byte 1 the first;
-//                in version 2 bit 11 says that the values at multi-classing
-//                follow the fixed part; the other high bits zero
+//                from version 2 bit 11 says that the values at
+//                multi-classing follow the fixed part; in version 3 bit 12
+//                that goals follow, bit 13 the clan-town counts; the other
+//                high bits zero
 //   bytes 2-4    race, first class, second class: 0 for an empty text, 1 to
 //                9 (race) or 1 to 16 (class) for an item of the list, 255
 //                for a typed text that follows the fixed part
@@ -12,13 +14,20 @@
 //                byte first
 //   then         version 2, when bit 11 says so: the ten values at
 //                multi-classing, M Fire to P Spirit, 0 to 200 each
+//   then         version 3, when bit 12 says so: how many goals (1 to 255),
+//                then each goal in its order, a byte: bit 7 set for the
+//                second-class copy, bits 0-6 its row
+//   then         version 3, when bit 13 says so: the clan-town counts of
+//                the plan, Magic in the high four bits, Physical in the low
 //   then         each typed text in selection order: its length in bytes
 //                (7 bits a byte, low bits first, the high bit saying that
 //                more follow), then its bytes as they are
 //
 // A plavet whose selections are list items is 21 bytes, 42 characters, and
-// with the values at multi-classing 31 bytes, 55 characters. A plavet that
-// has none is written as version 1, which older programs read.
+// with the values at multi-classing 31 bytes, 55 characters; eight goals
+// and counts add 10 bytes, 68 characters in all. A plavet that has none of
+// these is written as version 1, one without goals nor counts of its own as
+// version 2, so that older programs read them.
 #include <algorithm>
 #include <cmath>
 
@@ -28,6 +37,7 @@
 #include "store/codeframe.h"
 #include "store/derived.h"
 #include "store/fields.h"
+#include "store/utf8.h"
 
 namespace store {
 namespace {
@@ -36,6 +46,10 @@ using frame::Bytes;
 
 constexpr std::size_t kFixedBytes = 21;
 constexpr unsigned kRecordFollows = 1u << fields::kFlagCount;  // version 2
+constexpr unsigned kGoalsFollow = kRecordFollows << 1;         // version 3
+constexpr unsigned kCountsFollow = kRecordFollows << 2;
+constexpr std::uint8_t kSecondClassGoal = 0x80;
+constexpr int kMostGoals = 255;
 constexpr std::size_t kRecordBytes = skills::kValueCount;
 constexpr std::uint8_t kEmpty = 0;
 constexpr std::uint8_t kTyped = 255;
@@ -68,6 +82,11 @@ Bytes payloadOf(const sheet::State& s) {
   for (int f = 0; f < fields::kFlagCount; ++f)
     if (fields::flag(s, f)) flags |= 1u << f;
   if (s.valuesAtMultiClass) flags |= kRecordFollows;
+  const std::vector<sheet::Goal>& goals = sheet::goalsHeld(s);
+  const sheet::BonusCounts counts = sheet::countsHeld(s);
+  const bool countsFollow = counts != sheet::boxCounts(s.bonuses);
+  if (!goals.empty()) flags |= kGoalsFollow;
+  if (countsFollow) flags |= kCountsFollow;
   out[0] = static_cast<std::uint8_t>(flags >> 8);
   out[1] = static_cast<std::uint8_t>(flags);
   std::vector<std::string_view> typed;
@@ -94,6 +113,16 @@ Bytes payloadOf(const sheet::State& s) {
   if (s.valuesAtMultiClass)
     for (double value : *s.valuesAtMultiClass)
       out.push_back(static_cast<std::uint8_t>(wholeWithin(value, sheet::kMaxValue)));
+  if (!goals.empty()) {
+    // More goals than a byte counts are more than any class pair has rows.
+    const std::size_t n = std::min<std::size_t>(goals.size(), kMostGoals);
+    out.push_back(static_cast<std::uint8_t>(n));
+    for (std::size_t i = 0; i < n; ++i)
+      out.push_back(static_cast<std::uint8_t>(
+          (goals[i].copy == skills::Copy::SecondClass ? kSecondClassGoal : 0) |
+          (goals[i].row & 0x7f)));
+  }
+  if (countsFollow) out.push_back(static_cast<std::uint8_t>(counts.magic << 4 | counts.physical));
   for (std::string_view text : typed) {
     std::size_t n = text.size();
     do {
@@ -155,13 +184,48 @@ std::string outOfRange(const std::string& what, unsigned value, const std::strin
          ", " + allowed + ".";
 }
 
-// Reads the payload of a version 1 or 2 code.
+// The goals of a version 3 code (`at` its count of goals; 0: none), each a
+// row of the plavet's class, each once.
+std::string readGoals(sheet::State& s, const Bytes& p, std::size_t at, std::size_t count) {
+  if (at == 0) return {};
+  if (count == 0) return "The plavet code says that goals follow, but it holds none.";
+  s.goals.firstClass = s.selections[fields::classSelectionOf(0)];
+  s.goals.secondClass = s.selections[fields::classSelectionOf(1)];
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint8_t b = p[at + 1 + i];
+    const int which = b & kSecondClassGoal ? 1 : 0;
+    const sheet::Goal goal{fields::copyOf(which), b & 0x7f};
+    const std::string& className = s.selections[fields::classSelectionOf(which)];
+    const std::size_t rows = skills::rowsOf(className, goal.copy).size();
+    const std::string named = "goal " + std::to_string(i + 1);
+    if (static_cast<std::size_t>(goal.row) >= rows)
+      return "The plavet code holds a goal that is not a skill of the plavet: " + named +
+             " is row " + std::to_string(goal.row) + " of the " +
+             (which == 0 ? "first" : "second") + "-class skills of \"" +
+             wellFormed(className.substr(0, 60)) + "\", which has " + std::to_string(rows) + ".";
+    const auto twice = std::find(s.goals.rows.begin(), s.goals.rows.end(), goal);
+    if (twice != s.goals.rows.end())
+      return "The plavet code holds a goal twice: " + named + " is goal " +
+             std::to_string(twice - s.goals.rows.begin() + 1) + " again.";
+    s.goals.rows.push_back(goal);
+  }
+  return {};
+}
+
+// Reads the payload of a code of any version.
 Loaded decodePayload(const frame::Body& body, int version, std::size_t codeLength) {
   const Bytes& p = body.payload;
-  const int flagBits = fields::kFlagCount + (version >= 2 ? 1 : 0);
-  const bool recordFollows =
-      version >= 2 && p.size() >= 2 && (((p[0] << 8) | p[1]) & kRecordFollows);
-  const std::size_t fixed = kFixedBytes + (recordFollows ? kRecordBytes : 0);
+  const int flagBits = fields::kFlagCount + (version >= 2 ? 1 : 0) + (version >= 3 ? 2 : 0);
+  const unsigned said = p.size() >= 2 ? (p[0] << 8) | p[1] : 0;
+  const bool recordFollows = version >= 2 && (said & kRecordFollows);
+  const bool goalsFollow = version >= 3 && (said & kGoalsFollow);
+  const bool countsFollow = version >= 3 && (said & kCountsFollow);
+  // The parts after the fixed one; until the count of goals is there, the
+  // goals are counted as none, which is as short as they get.
+  const std::size_t goalsAt = kFixedBytes + (recordFollows ? kRecordBytes : 0);
+  const std::size_t goalCount = goalsFollow && p.size() > goalsAt ? p[goalsAt] : 0;
+  const std::size_t countsAt = goalsAt + (goalsFollow ? 1 + goalCount : 0);
+  const std::size_t fixed = countsAt + (countsFollow ? 1 : 0);
   sheet::State s;
   Tail tail(p, fixed);
   // How long the payload must be at least, for all that it says it holds.
@@ -223,7 +287,17 @@ Loaded decodePayload(const frame::Body& body, int version, std::size_t codeLengt
   for (int i = 0; i < 3; ++i)
     s.boxes[static_cast<int>(fields::kPools[i])] =
         (p[kFirstPool + 2 * i] << 8) | p[kFirstPool + 2 * i + 1];
-  return accepted(withListsRebuilt(std::move(s)));
+  if (std::string wrong = readGoals(s, p, goalsFollow ? goalsAt : 0, goalCount); !wrong.empty())
+    return refused(wrong);
+  if (countsFollow) {
+    const sheet::BonusCounts counts{p[countsAt] >> 4, p[countsAt] & 0x0f};
+    for (const auto& [count, name] : {std::pair{counts.magic, "the plan's Magic count"},
+                                      std::pair{counts.physical, "the plan's Physical count"}})
+      if (count > sheet::kMostBonusCount)
+        return refused(outOfRange(name, static_cast<unsigned>(count), "not from 0 to 2"));
+    s.goals.counts = sheet::Goals::Set{counts, s.bonuses};
+  }
+  return accepted(withListsRebuilt(sheet::withGoalsHeld(std::move(s))));
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -236,7 +310,8 @@ std::string_view trimmed(std::string_view s) {
 }  // namespace
 
 std::string encodeCode(const sheet::State& state) {
-  return frame::seal(state.valuesAtMultiClass ? 2 : 1, payloadOf(state));
+  const int version = fields::keepsGoals(state) ? 3 : state.valuesAtMultiClass ? 2 : 1;
+  return frame::seal(version, payloadOf(state));
 }
 
 Loaded decodeCode(std::string_view code) {
@@ -252,7 +327,7 @@ Loaded decodeCode(std::string_view code) {
                    "): a newer Plavet Program reads it.");
   const frame::Body body = frame::readBody(code, header);
   if (!body.reason.empty()) return refused(body.reason);
-  // Version 2 is version 1 with room for the values at multi-classing.
+  // Each version is the one before with room for more.
   return decodePayload(body, header.version, code.size());
 }
 

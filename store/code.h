@@ -13,17 +13,18 @@ namespace store {
 
 // Every code starts so, followed by its version and a dash: "plavet1-".
 inline constexpr std::string_view kCodePrefix = "plavet";
-// The newest version encodeCode writes (only for a plavet that keeps its
-// values at multi-classing; any other is still written as version 1);
+// The newest version encodeCode writes (only for a plavet that keeps goals
+// or clan-town counts of its own; one that keeps its values at
+// multi-classing is written as version 2, any other as version 1);
 // decodeCode reads it and every older one.
-inline constexpr int kCodeVersion = 2;
+inline constexpr int kCodeVersion = 3;
 // Longer input is refused before it is looked at.
 inline constexpr std::size_t kMaxCodeLength = 1 << 20;
 
-// The selections, the ten values, the pools, the seven boxes, the flags and
-// the values at multi-classing; not the lists, nor the D values, which
-// follow from the rest. At most 60 characters when the selections are list
-// items.
+// The selections, the ten values, the pools, the seven boxes, the flags,
+// the values at multi-classing and the goals and counts that hold; not the
+// lists, nor the D values, which follow from the rest. At most 60
+// characters when the selections are list items, 72 with up to 8 goals.
 std::string encodeCode(const sheet::State& state);
 
 // The plavet a code holds, with its D values as delement computes them and

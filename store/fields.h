@@ -52,8 +52,10 @@ inline bool flag(const sheet::State& s, int f) {
 inline constexpr std::array<sheet::Box, 3> kPools = {sheet::Box::mpr, sheet::Box::ppr,
                                                      sheet::Box::epr};
 
-// Record: the ten values at multi-classing, or none.
-enum class Kind : std::uint8_t { Text, Flag, Value, Pool, List, Record };
+// Record: the ten values at multi-classing, or none. Goals: the skill goals
+// of the plavet's classes; Counts: the clan-town counts its plan starts
+// from, or none when they are the boxes checked.
+enum class Kind : std::uint8_t { Text, Flag, Value, Pool, List, Record, Goals, Counts };
 
 struct Field {
   std::string_view key;
@@ -64,7 +66,8 @@ struct Field {
 
 // A file's fields after its format and version, in the order it writes
 // them: the window read from top to bottom, with what the plavet learned at
-// multi-classing next to the flag that says it did.
+// multi-classing next to the flag that says it did, and what the plavet is
+// planned for last.
 // clang-format off
 inline constexpr auto kFileFields = std::to_array<Field>({
     {"race", Kind::Text, 0},
@@ -93,6 +96,8 @@ inline constexpr auto kFileFields = std::to_array<Field>({
     {"mBonus2", Kind::Flag, MBonus2},
     {"firstClassSkills", Kind::List, 0},
     {"secondClassSkills", Kind::List, 1},
+    {"goals", Kind::Goals, 0, 3},
+    {"clanTownCounts", Kind::Counts, 0, 3},
 });
 // clang-format on
 
@@ -109,6 +114,18 @@ inline skills::Copy copyOf(int which) {
 }
 inline int classSelectionOf(int which) {
   return which + 1;
+}
+
+// A goal names its class by the selection's field: "firstClass" for a row
+// of the first-class copy, "secondClass" for the second-class copy.
+inline constexpr std::array<std::string_view, 2> kGoalClassKeys = {"firstClass", "secondClass"};
+inline constexpr std::string_view kGoalRowKey = "row";
+inline constexpr std::array<std::string_view, 2> kCountKeys = {"magic", "physical"};
+
+// Whether the plavet keeps goals or counts of its own, which only a file or
+// a code of version 3 holds.
+inline bool keepsGoals(const sheet::State& s) {
+  return !sheet::goalsHeld(s).empty() || sheet::countsHeld(s) != sheet::boxCounts(s.bonuses);
 }
 
 }  // namespace store::fields

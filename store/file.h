@@ -16,11 +16,14 @@
 
 namespace store {
 
-// The format's name and the version writePlavetFile writes; readPlavetFile
-// reads it and every older one. Version 2 added the values at
-// multi-classing ("valuesAtMultiClass").
+// The format's name and the newest version, which readPlavetFile reads with
+// every older one. Version 2 added the values at multi-classing
+// ("valuesAtMultiClass"), version 3 the skill goals and the clan-town counts
+// of the plan ("goals", "clanTownCounts"). writePlavetFile writes version 3
+// only for a plavet that keeps goals or counts, else version 2, which older
+// programs read.
 inline constexpr std::string_view kFileFormat = "plavet";
-inline constexpr int kFileVersion = 2;
+inline constexpr int kFileVersion = 3;
 
 // Larger files are refused before they are read.
 inline constexpr std::size_t kMaxFileBytes = 1 << 20;

@@ -201,7 +201,7 @@ class FieldReader {
         return refused(fieldName(key) + " is not a field of a plavet of version " +
                        std::to_string(version_) + ".");
     }
-    return accepted(withDValues(std::move(s)));
+    return accepted(withDValues(sheet::withGoalsHeld(std::move(s))));
   }
 
  private:
@@ -222,6 +222,10 @@ class FieldReader {
                           fieldName(field.key), v, kMaxPool);
       case fields::Kind::Record:
         return readRecord(s, field.key, v);
+      case fields::Kind::Goals:
+        return readGoals(s, field.key, v);
+      case fields::Kind::Counts:
+        return readCounts(s, field.key, v);
       case fields::Kind::List:
         break;
     }
@@ -260,6 +264,81 @@ class FieldReader {
           fields::kValueKeys.end())
         return fieldName(k) + " of " + shown(key) + " is not one of the ten values.";
     s.valuesAtMultiClass = values;
+    return {};
+  }
+
+  // Goals of the plavet's classes, each a row that the class has, each once.
+  static std::string readGoals(sheet::State& s, std::string_view key, const Json& v) {
+    const auto* items = v.get_ptr<const Json::array_t*>();
+    if (!items) return fieldName(key) + " is not a list.";
+    sheet::Goals& goals = s.goals;
+    goals.firstClass = s.selections[fields::classSelectionOf(0)];
+    goals.secondClass = s.selections[fields::classSelectionOf(1)];
+    for (std::size_t i = 0; i < items->size(); ++i) {
+      const std::string goal = "Goal " + std::to_string(i + 1) + " of " + shown(key);
+      const auto* item = (*items)[i].get_ptr<const Json::object_t*>();
+      if (!item) return goal + " is not an object of a class and a row.";
+      std::optional<int> copy;
+      for (int c = 0; c < 2; ++c)
+        if (item->contains(std::string(fields::kGoalClassKeys[c]))) {
+          if (copy)
+            return goal +
+                   " names both \"firstClass\" and \"secondClass\": a goal is a skill "
+                   "of one of them.";
+          copy = c;
+        }
+      if (!copy) return goal + " names neither \"firstClass\" nor \"secondClass\".";
+      for (const auto& entry : *item)
+        if (entry.first != fields::kGoalClassKeys[*copy] && entry.first != fields::kGoalRowKey)
+          return fieldName(entry.first) + " of goal " + std::to_string(i + 1) + " of " +
+                 shown(key) + " is not a field of a goal.";
+      const Json& className = item->at(std::string(fields::kGoalClassKeys[*copy]));
+      const std::string& plavets = s.selections[fields::classSelectionOf(*copy)];
+      const std::string ordinal = *copy == 0 ? "first" : "second";
+      if (!className.is_string())
+        return goal + ": its \"" + std::string(fields::kGoalClassKeys[*copy]) + "\" is not a text.";
+      if (*className.get_ptr<const Json::string_t*>() != plavets)
+        return goal + " is a skill of " + shown(*className.get_ptr<const Json::string_t*>()) +
+               ", but the plavet's " + ordinal + " class is " + shown(plavets) + ".";
+      const auto row = item->find(std::string(fields::kGoalRowKey));
+      if (row == item->end()) return goal + " has no \"row\".";
+      if (!row->second.is_number()) return goal + ": its \"row\" is not a number.";
+      const int rows = static_cast<int>(skills::rowsOf(plavets, fields::copyOf(*copy)).size());
+      const double n = row->second.get<double>();
+      if (!isWhole(n) || n < 0 || n >= rows)
+        return goal + ": its \"row\" is " + sheet::formatNumber(n) + ", not a row of the " +
+               ordinal + "-class skills of " + shown(plavets) +
+               (rows > 0 ? " (0 to " + std::to_string(rows - 1) + ")." : ", which has none.");
+      const sheet::Goal g{fields::copyOf(*copy), static_cast<int>(n)};
+      const auto twice = std::find(goals.rows.begin(), goals.rows.end(), g);
+      if (twice != goals.rows.end())
+        return goal + " is goal " + std::to_string(twice - goals.rows.begin() + 1) + " again.";
+      goals.rows.push_back(g);
+    }
+    return {};
+  }
+
+  // null, or the counts the plan starts from, each 0 to 2.
+  static std::string readCounts(sheet::State& s, std::string_view key, const Json& v) {
+    if (v.is_null()) return {};
+    const auto* record = v.get_ptr<const Json::object_t*>();
+    if (!record) return fieldName(key) + " is neither null nor an object of two counts.";
+    sheet::BonusCounts counts;
+    for (int c = 0; c < 2; ++c) {
+      const std::string name = fieldName(fields::kCountKeys[c]) + " of " + shown(key);
+      const auto value = record->find(std::string(fields::kCountKeys[c]));
+      if (value == record->end()) return name + " is missing.";
+      double n = 0;
+      if (std::string wrong = readNumber(n, name, value->second, sheet::kMostBonusCount);
+          !wrong.empty())
+        return wrong;
+      (c == 0 ? counts.magic : counts.physical) = static_cast<int>(n);
+    }
+    for (const auto& [k, value] : *record)
+      if (std::find(fields::kCountKeys.begin(), fields::kCountKeys.end(), k) ==
+          fields::kCountKeys.end())
+        return fieldName(k) + " of " + shown(key) + " is not one of the two counts.";
+    s.goals.counts = sheet::Goals::Set{counts, s.bonuses};
     return {};
   }
 

@@ -18,7 +18,12 @@
 //       "Curse (30 MFire)",
 //       "War Chant (25 MFire)"
 //     ],
-//     "secondClassSkills": []
+//     "secondClassSkills": [],
+//     "goals": [               version 3 only
+//       {"firstClass": "Artificer", "row": 6},
+//       {"secondClass": "Anti-Paladin", "row": 18}
+//     ],
+//     "clanTownCounts": null   or {"magic": 2, "physical": 0}
 //   }
 #include "sheet/numbers.h"
 #include "store/fields.h"
@@ -86,6 +91,28 @@ std::string recordValue(const std::optional<skills::ElementValues>& record) {
   return out + "  }";
 }
 
+// The goals that hold, each with its class as the plavet's selection names it.
+std::string goalsValue(const sheet::State& s) {
+  const std::vector<sheet::Goal>& goals = sheet::goalsHeld(s);
+  if (goals.empty()) return "[]";
+  std::string out = "[\n";
+  for (std::size_t i = 0; i < goals.size(); ++i) {
+    const int copy = static_cast<int>(goals[i].copy);
+    out += "    {" + quoted(fields::kGoalClassKeys[copy]) + ": " +
+           quoted(s.selections[fields::classSelectionOf(copy)]) + ", " +
+           quoted(fields::kGoalRowKey) + ": " + std::to_string(goals[i].row) + "}" +
+           (i + 1 < goals.size() ? ",\n" : "\n");
+  }
+  return out + "  ]";
+}
+
+std::string countsValue(const sheet::State& s) {
+  const sheet::BonusCounts counts = sheet::countsHeld(s);
+  if (counts == sheet::boxCounts(s.bonuses)) return "null";
+  return "{" + quoted(fields::kCountKeys[0]) + ": " + std::to_string(counts.magic) + ", " +
+         quoted(fields::kCountKeys[1]) + ": " + std::to_string(counts.physical) + "}";
+}
+
 std::string valueOf(const sheet::State& s, const fields::Field& field) {
   switch (field.kind) {
     case fields::Kind::Text:
@@ -98,6 +125,10 @@ std::string valueOf(const sheet::State& s, const fields::Field& field) {
       return sheet::formatNumber(s.boxes[static_cast<int>(fields::kPools[field.index])]);
     case fields::Kind::Record:
       return recordValue(s.valuesAtMultiClass);
+    case fields::Kind::Goals:
+      return goalsValue(s);
+    case fields::Kind::Counts:
+      return countsValue(s);
     case fields::Kind::List:
       break;
   }
@@ -107,10 +138,11 @@ std::string valueOf(const sheet::State& s, const fields::Field& field) {
 }  // namespace
 
 std::string writePlavetFile(const sheet::State& state) {
-  std::string out = "{\n  \"format\": " + quoted(kFileFormat) +
-                    ",\n  \"version\": " + std::to_string(kFileVersion);
+  const int version = fields::keepsGoals(state) ? kFileVersion : 2;
+  std::string out =
+      "{\n  \"format\": " + quoted(kFileFormat) + ",\n  \"version\": " + std::to_string(version);
   for (const fields::Field& field : fields::kFileFields)
-    out += ",\n  " + quoted(field.key) + ": " + valueOf(state, field);
+    if (field.since <= version) out += ",\n  " + quoted(field.key) + ": " + valueOf(state, field);
   return out + "\n}\n";
 }
 

@@ -88,6 +88,29 @@ std::string learnedLine(const sheet::State& s) {
   return out + "\n";
 }
 
+// The goals in their order and the counts the plan starts from, when the
+// plavet keeps any.
+std::string goalLines(const sheet::State& s) {
+  std::string out;
+  const std::vector<sheet::Goal>& goals = sheet::goalsHeld(s);
+  if (!goals.empty()) {
+    out = "Skill goals: ";
+    for (std::size_t i = 0; i < goals.size(); ++i) {
+      const int which = static_cast<int>(goals[i].copy);
+      const auto rows =
+          skills::rowsOf(s.selections[fields::classSelectionOf(which)], fields::copyOf(which));
+      out += (i > 0 ? "; " : "") + std::to_string(i + 1) + ". " +
+             std::string(rows[static_cast<std::size_t>(goals[i].row)].text) +
+             (which == 0 ? ", first class" : ", second class");
+    }
+    out += "\n";
+  }
+  if (const sheet::BonusCounts counts = sheet::countsHeld(s); counts != sheet::boxCounts(s.bonuses))
+    out += "Clan-town boxes for the plan: Magic " + std::to_string(counts.magic) + ", Physical " +
+           std::to_string(counts.physical) + "\n";
+  return out;
+}
+
 }  // namespace
 
 std::string plavetAsText(const sheet::State& s) {
@@ -105,7 +128,7 @@ std::string plavetAsText(const sheet::State& s) {
                          {PBonus2, "PElement Building Bonus 2"},
                          {MBonus1, "MElement Amount Bonus 1"},
                          {MBonus2, "MElement Amount Bonus 2"}}) +
-         "\n\n" + skillList("First Class Abilities...", s.firstClassSkills) +
+         "\n" + goalLines(s) + "\n" + skillList("First Class Abilities...", s.firstClassSkills) +
          skillList("Second Class Abilities...", s.secondClassSkills) + "\n" + encodeCode(s);
 }
 

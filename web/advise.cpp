@@ -140,12 +140,35 @@ PLAVET_EXPORT const char* plavet_advise(web::Session*, const char* text, std::si
   return handOut(out + "]}");
 }
 
-// Plan This: a fresh plavet with the race and classes of the lines (race,
-// first class, second class) in place, as one step; answers as an event.
+// Plan This: lines of the race, first class and second class, the Magic
+// and Physical counts, then a goal a line as "COPY ROW" (COPY 0 for the
+// first class, 1 for the second): a fresh plavet planning them, in place as
+// one step; answers as an event. A null pointer for lines that are none.
 PLAVET_EXPORT const char* plavet_plan_this(web::Session* session, const char* text,
                                            std::size_t length) {
   const std::vector<std::string_view> lines = linesOf(std::string_view(text, length));
-  if (lines.size() != 3) return nullptr;
-  return handOut(session->planFor(lines[0], lines[1], lines[2]));
+  if (lines.size() < 5) return nullptr;
+  const auto count = [](std::string_view line) { return line.size() == 1 ? line[0] - '0' : -1; };
+  const sheet::BonusCounts counts{count(lines[3]), count(lines[4])};
+  if (counts.magic < 0 || counts.magic > 2 || counts.physical < 0 || counts.physical > 2)
+    return nullptr;
+  goals::Problem p{std::string(lines[0]), std::string(lines[1]), std::string(lines[2]),
+                   counts.magic,          counts.physical,       {}};
+  for (std::size_t i = 5; i < lines.size(); ++i) {
+    const std::string_view line = lines[i];
+    if (line.size() < 3 || (line[0] != '0' && line[0] != '1') || line[1] != ' ') return nullptr;
+    int row = 0;
+    for (char c : line.substr(2)) {
+      if (c < '0' || c > '9' || row > 1000) return nullptr;
+      row = row * 10 + (c - '0');
+    }
+    p.goals.push_back({line[0] == '0' ? skills::Copy::FirstClass : skills::Copy::SecondClass, row});
+  }
+  try {
+    for (const goals::Goal& g : p.goals) goals::rowOf(p, g);  // a row of its class
+  } catch (const goals::BadProblem&) {
+    return nullptr;
+  }
+  return handOut(session->planFor(lines[0], lines[1], lines[2], p.goals, counts));
 }
 }

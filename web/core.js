@@ -95,7 +95,9 @@ var PlavetCore = (function () {
 
     // The Skill Goals view: each call answers with the view as it then
     // stands (see web/goalsview.h); `copy` is 0 for the first class, 1 for
-    // the second. applyPlan() is an event.
+    // the second. A tick, a count, a move or Clear Goals is kept in the
+    // plavet as a step: its view also names the steps Undo and Redo would
+    // take (undo, redo). applyPlan() is an event.
     openGoals() {
       return this.parsed(this.send("goals_open"));
     }

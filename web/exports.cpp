@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "history/steps.h"
 #include "sheet/numbers.h"
 #include "store/file.h"
+#include "web/json.h"
 #include "web/layoutjson.h"
 #include "web/session.h"
 
@@ -30,13 +32,38 @@ const char* handOut(std::string text) {
 }
 
 // The Skill Goals view after `change`, which says whether it took; nothing
-// before the view exists. A change is the user's: typing in a box ends.
-template <class Change>
-const char* goalsAfter(web::Session* session, Change&& change) {
+// before the view exists. A change is the user's: typing in a box ends. A
+// change of the goals or counts is kept in the plavet as the step that
+// `step` names after it took, and the view then names the steps Undo and
+// Redo would take ("undo", "redo"), as an event does.
+template <class Change, class Step>
+const char* goalsAfter(web::Session* session, Change&& change, Step&& step) {
   web::GoalsView* goals = session->goals();
   if (!goals || !change(*goals)) return nullptr;
-  session->endTyping();
-  return handOut(goals->json());
+  const std::string name = step(*goals);
+  if (name.empty()) {
+    session->endTyping();
+    return handOut(goals->json());
+  }
+  session->keepGoals(name);
+  std::string out = goals->json();
+  out.pop_back();
+  web::json::text(out, "undo", session->history().undoName());
+  web::json::text(out, "redo", session->history().redoName());
+  out += '}';
+  return handOut(std::move(out));
+}
+
+skills::Copy copyOf(int copy) {
+  return copy == 0 ? skills::Copy::FirstClass : skills::Copy::SecondClass;
+}
+
+// The step of a tick, named after the skill ticked.
+auto tickStep(int copy, int row, bool ticked) {
+  return [=](const web::GoalsView& goals) {
+    return history::steps::tickGoal(goals::rowOf(goals.problem(), {copyOf(copy), row}).text,
+                                    ticked);
+  };
 }
 
 }  // namespace
@@ -153,36 +180,42 @@ PLAVET_EXPORT const char* plavet_goals_view(web::Session* session) {
 
 PLAVET_EXPORT const char* plavet_goals_tick(web::Session* session, int copy, int row, int ticked) {
   if (copy != 0 && copy != 1) return nullptr;
-  return goalsAfter(session, [&](web::GoalsView& goals) {
-    return goals.tick(copy == 0 ? skills::Copy::FirstClass : skills::Copy::SecondClass, row,
-                      ticked != 0);
-  });
+  return goalsAfter(
+      session, [&](web::GoalsView& goals) { return goals.tick(copyOf(copy), row, ticked != 0); },
+      tickStep(copy, row, ticked != 0));
 }
 
 PLAVET_EXPORT const char* plavet_goals_bonuses(web::Session* session, int magic, int physical) {
-  return goalsAfter(session,
-                    [&](web::GoalsView& goals) { return goals.setBonuses(magic, physical); });
+  web::GoalsView* view = session->goals();
+  const bool magicSet = view && view->problem().magicBonus != magic;
+  return goalsAfter(
+      session, [&](web::GoalsView& goals) { return goals.setBonuses(magic, physical); },
+      [&](const web::GoalsView&) { return history::steps::setBonusCount(magicSet); });
 }
 
 PLAVET_EXPORT const char* plavet_goals_clear(web::Session* session) {
-  return goalsAfter(session, [](web::GoalsView& goals) {
-    goals.clear();
-    return true;
-  });
+  return goalsAfter(
+      session,
+      [](web::GoalsView& goals) {
+        goals.clear();
+        return true;
+      },
+      [](const web::GoalsView&) { return std::string(history::steps::kClearGoals); });
 }
 
 PLAVET_EXPORT const char* plavet_goals_move(web::Session* session, int copy, int row, int delta) {
   if (copy != 0 && copy != 1) return nullptr;
-  return goalsAfter(session, [&](web::GoalsView& goals) {
-    return goals.move(copy == 0 ? skills::Copy::FirstClass : skills::Copy::SecondClass, row, delta);
-  });
+  return goalsAfter(
+      session, [&](web::GoalsView& goals) { return goals.move(copyOf(copy), row, delta); },
+      [&](const web::GoalsView&) { return history::steps::moveGoal(delta); });
 }
 
 PLAVET_EXPORT const char* plavet_goals_race(web::Session* session, const char* race,
                                             std::size_t length) {
-  return goalsAfter(session, [&](web::GoalsView& goals) {
-    return goals.chooseRace(std::string_view(race, length));
-  });
+  return goalsAfter(
+      session,
+      [&](web::GoalsView& goals) { return goals.chooseRace(std::string_view(race, length)); },
+      [](const web::GoalsView&) { return std::string(); });  // the plavet's race stays
 }
 
 PLAVET_EXPORT const char* plavet_apply_plan(web::Session* session) {

@@ -12,16 +12,15 @@ using skills::Copy;
 }  // namespace
 
 void GoalsView::open() {
-  planning_.takeBonuses(planner_.state());
-  follow();
+  replaced();
 }
 
 void GoalsView::follow() {
-  planning_.follow(planner_.state());
+  planning_.followKept(planner_.state());
 }
 
 void GoalsView::replaced() {
-  planning_.replaced(planner_.state());
+  planning_.followKept(planner_.state(), true);
 }
 
 bool GoalsView::tick(Copy copy, int row, bool ticked) {

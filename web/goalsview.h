@@ -18,15 +18,16 @@ class GoalsView {
  public:
   explicit GoalsView(const sheet::Planner& planner) : planner_(planner) {}
 
-  // The panel opens: the clan-town counts are taken from the plavet's boxes.
+  // The panel opens with the goals and counts the plavet keeps.
   void open();
-  // Catches up with the plavet after any event: goals stay while the classes
-  // stay, and go when other classes are chosen; the clan-town counts follow
-  // the plavet's boxes when they change.
+  // Catches up with the plavet after any event: the goals and clan-town
+  // counts planned are those the plavet keeps (goals::Planning::followKept).
   void follow();
-  // The plavet was put in place (a link opened, Apply Plan): followed, with
-  // the clan-town counts read from its boxes again.
+  // The plavet was put in place (a link opened, undo, Apply Plan): followed.
   void replaced();
+  // The plavet with the goals and counts planned now, after a change here,
+  // which the session puts in place as a step.
+  sheet::State kept() const { return planning_.kept(planner_.state()); }
   // False, and nothing changes, for a row that is not shown or a count that
   // is not 0 to 2.
   bool tick(skills::Copy copy, int row, bool ticked);

@@ -281,6 +281,10 @@ GoalsView& Session::openGoals() {
   return *goals_;
 }
 
+void Session::keepGoals(std::string_view step) {
+  if (goals_) outcome(step, kNoMerge, [&] { planner_.restore(goals_->kept()); });
+}
+
 std::string Session::applyPlan() {
   std::optional<sheet::State> played = goals_ ? goals_->played() : std::nullopt;
   if (!played) return {};
@@ -291,10 +295,12 @@ std::string Session::applyPlan() {
 }
 
 std::string Session::planFor(std::string_view race, std::string_view firstClass,
-                             std::string_view secondClass) {
+                             std::string_view secondClass, std::vector<sheet::Goal> goals,
+                             sheet::BonusCounts counts) {
   sheet::State fresh;
   fresh.started = false;  // as the window's load leaves it
   fresh.selections = {std::string(race), std::string(firstClass), std::string(secondClass)};
+  fresh = sheet::withGoals(std::move(fresh), std::move(goals), counts);
   return outcome(history::steps::kPlanThis, kNoMerge, [&] { putInPlace(fresh); });
 }
 

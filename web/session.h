@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "history/history.h"
 #include "sheet/planner.h"
@@ -99,15 +100,21 @@ class Session final : public sheet::MessageSink {
   // on following every event. None before.
   GoalsView& openGoals();
   GoalsView* goals() { return goals_.get(); }
+  // A change in the view (a tick, a move, a count, Clear Goals) kept in the
+  // plavet as the step `step` ("Tick Goal Vorpalize"), unless it changed
+  // nothing; typing ends.
+  void keepGoals(std::string_view step);
   // "Apply Plan": the view's plan played into the plavet, without a message,
   // as one step. Empty, and nothing changes, without a plan.
   std::string applyPlan();
 
-  // "Plan This" of Find Classes: a fresh plavet with these selections in
-  // place, as one step (the page asks nothing before it sets a plavet
-  // aside, so the one before stays one Undo away).
+  // "Plan This" of Find Classes: a fresh plavet with these selections,
+  // planning these goals with these counts, in place as one step (the page
+  // asks nothing before it sets a plavet aside, so the one before stays one
+  // Undo away).
   std::string planFor(std::string_view race, std::string_view firstClass,
-                      std::string_view secondClass);
+                      std::string_view secondClass, std::vector<sheet::Goal> goals,
+                      sheet::BonusCounts counts);
   // What each skill of the lists needs, as the desktop's lists tell on
   // hover: {"fclstskill":["Needs MFire 55","Needs nothing: always listed",
   // ...],"sclstskill":[...]}, item for item; empty for an item that is no

@@ -4,6 +4,7 @@
 // through the same EventMaker, so one language serves both.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -353,6 +354,46 @@ std::vector<Event> makeRun(Choices& choices) {
   std::vector<Event> run(maker.length());
   for (std::size_t i = 0; i < run.size(); ++i) run[i] = i == 0 ? maker.first() : maker.next();
   return run;
+}
+
+// ---- What a plavet is planned for -------------------------------------------
+
+// A step in Skill Goals, made up: a row of the plavet's classes ticked or
+// unticked, a goal moved, or the clan-town counts set; the plavet put in
+// place with its new goals, as the views put it. A plavet whose selections
+// are not classes of the list is given goals of other classes, which do not
+// hold for it (until it chooses those).
+template <class Choices>
+sheet::State goalStep(Choices& c, sheet::State s) {
+  std::vector<sheet::Goal> rows = sheet::goalsHeld(s);
+  sheet::BonusCounts counts = sheet::countsHeld(s);
+  const unsigned way = c.below(8);
+  if (way < 5) {
+    const auto copy = static_cast<skills::Copy>(c.below(2));
+    const auto n = static_cast<unsigned>(
+        skills::rowsOf(s.selections[1 + static_cast<int>(copy)], copy).size());
+    if (n == 0) {
+      const auto name = [&] { return std::string(skills::kClassNames[c.below(16)]); };
+      s.goals = {name(), name(), {{copy, 0}}, {}};
+      return s;
+    }
+    // The largest rows often, as they are the longest to write.
+    const sheet::Goal goal{copy,
+                           static_cast<int>(c.below(2) ? n - 1 - c.below(4) % n : c.below(n))};
+    const auto at = std::find(rows.begin(), rows.end(), goal);
+    if (at == rows.end())
+      rows.push_back(goal);
+    else
+      rows.erase(at);
+  } else if (way < 7) {
+    if (rows.size() > 1) {
+      const std::size_t from = c.below(static_cast<unsigned>(rows.size() - 1));
+      std::swap(rows[from], rows[from + 1]);
+    }
+  } else {
+    counts = {static_cast<int>(c.below(3)), static_cast<int>(c.below(3))};
+  }
+  return sheet::withGoals(std::move(s), std::move(rows), counts);
 }
 
 // The events that bytes stand for: as many as the bytes make, at most `most`.

@@ -22,9 +22,9 @@ State withRace(State s, std::string race) {
   return s;
 }
 
-// After every event of many random runs, undo gives back the plavet before the
-// event and redo the one after it; at the end of a run, undoing every step
-// leads back to the plavet at load and redoing all of them to the last one.
+// After every event of many random runs, and every step in Skill Goals
+// between them, undo gives back the plavet before it and redo the one after; at the end of a run,
+// undoing every step leads back to the plavet at load and redoing all of them to the last one.
 TEST(History, UndoAndRedoOfAnyEventOfRandomRuns) {
   constexpr std::uint64_t kStartValue = 0x756e646f;  // any fixed value will do
   for (std::uint64_t number = 0; number < 2000; ++number) {
@@ -35,11 +35,18 @@ TEST(History, UndoAndRedoOfAnyEventOfRandomRuns) {
     planner.load();
     const State atLoad = planner.state();
     History h;
+    events::RandomChoices goalChoices(~(kStartValue + number));
     for (const events::Event& event : run) {
       const State before = planner.state();
-      events::apply(planner, event);
+      // Now and then a step in Skill Goals instead, which keeps its goals
+      // in the plavet.
+      const bool goalStep = goalChoices.below(3) == 0;
+      if (goalStep)
+        planner.restore(events::goalStep(goalChoices, before));
+      else
+        events::apply(planner, event);
       const State after = planner.state();
-      h.record("step", before, after, event.index() == 0 ? 1 : History::kNoMerge);
+      h.record("step", before, after, !goalStep && event.index() == 0 ? 1 : History::kNoMerge);
       if (before == after) continue;
       ASSERT_TRUE(h.undo() == before) << "run " << number << ": " << events::describe(event);
       ASSERT_TRUE(h.redo() == after) << "run " << number << ": " << events::describe(event);

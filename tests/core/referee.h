@@ -124,6 +124,16 @@ inline std::string listText(std::span<const std::string_view> items) {
 }
 
 // The fields in which two states differ, as "field: wanted ... got ...".
+inline std::string goalsText(const sheet::Goals& g) {
+  std::string out = "[" + escaped(g.firstClass) + "/" + escaped(g.secondClass);
+  for (const sheet::Goal& goal : g.rows)
+    out += (goal.copy == skills::Copy::FirstClass ? " 1:" : " 2:") + std::to_string(goal.row);
+  if (g.counts)
+    out += " counts " + std::to_string(g.counts->counts.magic) + "/" +
+           std::to_string(g.counts->counts.physical);
+  return out + "]";
+}
+
 inline std::string differences(const sheet::State& want, const sheet::State& got) {
   std::string out;
   auto line = [&](const std::string& field, const std::string& w, const std::string& g) {
@@ -159,6 +169,7 @@ inline std::string differences(const sheet::State& want, const sheet::State& got
   if (want.valuesAtMultiClass != got.valuesAtMultiClass)
     line("values at multi-classing", want.valuesAtMultiClass ? "kept" : "none",
          got.valuesAtMultiClass ? "kept" : "none");
+  if (want.goals != got.goals) line("goals", goalsText(want.goals), goalsText(got.goals));
   return out;
 }
 

@@ -72,6 +72,59 @@ TEST_F(PlanningTest, ClanTownCountsFollowTheBoxesAndHoldWhatThePlayerSets) {
   }
 }
 
+// As the views follow a plavet: the goals and counts planned are those the
+// plavet keeps, through its own changes, undo and other classes; what a
+// view puts in place after a tick is read back the same; Apply Plan keeps
+// the goals.
+TEST_F(PlanningTest, TheGoalsAndCountsPlannedAreThoseThePlavetKeeps) {
+  startAs("Human", "Bard", "Druid");
+  const Goal a{Copy::FirstClass, 3}, b{Copy::SecondClass, 7};
+  const sheet::State none = planner.state();
+  const sheet::State two = sheet::withGoals(none, {b, a}, {2, 1});
+  sheet::State otherClasses = two;
+  otherClasses.selections[2] = "Thief";
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    std::vector<Goal> goals;
+    int magic, physical;
+  };
+  const auto put = [&](const sheet::State& s, bool replaced) {
+    planner.restore(s);
+    planning.followKept(planner.state(), replaced);
+  };
+  const auto click = [&](Bonus box) {
+    planner.toggleBonus(box, !planner.isChecked(box));
+    planning.followKept(planner.state());
+  };
+  const std::vector<Step> steps = {
+      {"a plavet with goals opened", [&] { put(two, true); }, {b, a}, 2, 1},
+      {"a tick put in place",
+       [&] {
+         planning.tick(a, false);
+         put(planning.kept(planner.state()), false);
+       },
+       {b},
+       2,
+       1},
+      {"a box checked: the boxes count", [&] { click(Bonus::PBonus1); }, {b}, 0, 1},
+      {"the box unchecked: the counts set hold again", [&] { click(Bonus::PBonus1); }, {b}, 2, 1},
+      {"undone to no goals", [&] { put(none, true); }, {}, 0, 0},
+      {"redone", [&] { put(two, true); }, {b, a}, 2, 1},
+      {"other classes: no goals", [&] { put(otherClasses, false); }, {}, 2, 1},
+      {"the classes back: the goals back", [&] { put(two, false); }, {b, a}, 2, 1},
+      {"Apply Plan", [&] { put(*planning.played(planner.state()), true); }, {b, a}, 2, 1},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(planning.problem().goals, step.goals) << step.what;
+    EXPECT_EQ(planning.problem().magicBonus, step.magic) << step.what;
+    EXPECT_EQ(planning.problem().physicalBonus, step.physical) << step.what;
+    EXPECT_EQ(planning.kept(planner.state()), sheet::withGoalsHeld(planner.state())) << step.what;
+  }
+  EXPECT_EQ(planner.state().bonuses, (std::array<bool, 4>{true, false, true, true}));
+}
+
 // The goals' order is the order they are kept in, and moves change it.
 TEST_F(PlanningTest, GoalsMoveInTheirOrder) {
   startAs("Dwarf", "Artificer", "Anti-Paladin");

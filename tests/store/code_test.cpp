@@ -97,6 +97,51 @@ TEST(PlavetCode, FitsAChatLineWhenTheSelectionsAreListItems) {
       }
 }
 
+TEST(PlavetCode, ReadsTheSamplesOfVersion3) {
+  // tests/store/samples/goals-v3.plavet: three goals, counts of 2 and 1.
+  const store::Loaded planned =
+      store::decodeCode("plavet3-Ok8DBhAZIxsZBTwjAAAKAJMAhwC0GS0tAAAtGQAAAAMBhAkh0jc2Bg");
+  ASSERT_TRUE(planned.state) << planned.reason;
+  const sheet::State& s = *planned.state;
+  EXPECT_EQ(s.goals.rows, (std::vector<sheet::Goal>{{skills::Copy::FirstClass, 1},
+                                                    {skills::Copy::SecondClass, 4},
+                                                    {skills::Copy::FirstClass, 9}}));
+  EXPECT_EQ(sheet::countsHeld(s), (sheet::BonusCounts{2, 1}));
+  EXPECT_EQ(s.valuesAtMultiClass, (skills::ElementValues{25, 45, 45, 0, 0, 45, 25, 0, 0, 0}));
+}
+
+// Eight goals of the largest rows, counts of their own and the values at
+// multi-classing: the longest code of list selections and eight goals.
+TEST(PlavetCode, FitsAChatLineWithEightGoals) {
+  sheet::State s;
+  s.started = s.startResetToggle = s.multiClassed = s.selectionsLocked = true;
+  s.spells = {true, true, true};
+  s.bonuses = {true, true, true, true};
+  for (int v = 0; v < 10; ++v) s.boxes[v] = 200;
+  for (Box pool : {Box::mpr, Box::ppr, Box::epr}) s.boxes[static_cast<int>(pool)] = 65535;
+  s.valuesAtMultiClass.emplace().fill(200);
+  std::size_t longest = 0;
+  for (const sheet::RaceBonus& race : sheet::kRaceBonuses)
+    for (std::string_view first : skills::kClassNames)
+      for (std::string_view second : skills::kClassNames) {
+        s.selections = {std::string(race.race), std::string(first), std::string(second)};
+        std::vector<sheet::Goal> goals;
+        for (skills::Copy copy : {skills::Copy::FirstClass, skills::Copy::SecondClass}) {
+          const int rows = int(skills::rowsOf(s.selections[1 + int(copy)], copy).size());
+          ASSERT_LT(rows, 128) << s.selections[1 + int(copy)];  // a goal's byte holds its row
+          for (int row = rows - 1; row >= std::max(0, rows - 4); --row)
+            goals.push_back({copy, row});
+        }
+        goals.resize(8);
+        const sheet::State planned = sheet::withGoals(s, goals, {0, 1});
+        const std::string code = store::encodeCode(planned);
+        longest = std::max(longest, code.size());
+        ASSERT_TRUE(code.starts_with("plavet3-")) << code;
+        ASSERT_EQ(store::decodeCode(code).state->goals, planned.goals) << code;
+      }
+  EXPECT_EQ(longest, 68u);  // within 72, room for a chat line
+}
+
 TEST(PlavetCode, CarriesAnySelectionTextByteForByte) {
   const std::string texts[] = {"",
                                "dwarf",
@@ -155,8 +200,20 @@ struct Refusal {
   const char* reason;  // a part of the reason given
 };
 
+// A version 3 payload: the version 2 one with two goals, Druid's first-class
+// row 5 and Warrior's second-class row 1, and counts of 2 and 1.
+store::frame::Bytes goalsPayload() {
+  store::frame::Bytes p = with(learnedPayload(), 0, 0x38);
+  p.insert(p.end(), {2, 0x05, 0x81, 0x21});
+  return p;
+}
+
 TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
   using store::frame::seal;
+  store::frame::Bytes noGoals = with(learnedPayload(), 0, 0x18);
+  noGoals.push_back(0);
+  store::frame::Bytes typedGoal = with(goalsPayload(), 3, 255);
+  typedGoal.insert(typedGoal.end(), {6, 'D', 'r', 'u', 'i', 'd', ' '});
   const std::string good = seal(1, plainPayload());
   std::string changed = good;
   changed[20] = changed[20] == 'A' ? 'B' : 'A';
@@ -171,7 +228,7 @@ TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
       {"no version", "plavet-AAAA", "followed by the code's version and a dash"},
       {"version 0", "plavet0-AAAA", "followed by the code's version and a dash"},
       {"no dash", "plavet1AAAA", "followed by the code's version and a dash"},
-      {"newer", "plavet3-AAAA", "version 3, newer than this program reads (version 2)"},
+      {"newer", "plavet4-AAAA", "version 4, newer than this program reads (version 3)"},
       {"padding", good + "=", "character 43 cannot be part of a code"},
       {"inner space", good.substr(0, 20) + " " + good.substr(20), "character 21 cannot be"},
       {"cut short", good.substr(0, 30), "cut short: at least 12 characters are missing"},
@@ -180,7 +237,8 @@ TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
        "cut short: at least 2 characters are missing"},
       {"a character changed", changed, "damaged: its checksum does not match"},
       {"a character added", good + "A", "damaged: its checksum does not match"},
-      {"another version's", "plavet3" + good.substr(7), "version 3, newer"},
+      {"another version's", "plavet4" + good.substr(7), "version 4, newer"},
+      {"another version's, read", "plavet2" + good.substr(7), "damaged: its checksum"},
       {"too long", "plavet1-" + std::string(store::kMaxCodeLength, 'A'), "too long"},
       {"a value over 200", seal(1, with(plainPayload(), 5, 201)),
        "out of range: M Fire is 201, not from 0 to 200"},
@@ -199,6 +257,20 @@ TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
        "holds values at multi-classing, but its plavet is not multi-classed"},
       {"a flag after version 2's", seal(2, with(learnedPayload(), 0, 0x18)),
        "its flags are 6152, of which only the low 12 bits may be set"},
+      {"a flag after version 3's", seal(3, with(goalsPayload(), 0, 0x78)),
+       "its flags are 30728, of which only the low 14 bits may be set"},
+      {"goals cut short", seal(3, goalsPayload()).substr(0, 56),
+       "cut short: at least 4 characters are missing"},
+      {"a row the class has not", seal(3, with(goalsPayload(), 32, 0x7f)),
+       "not a skill of the plavet: goal 1 is row 127 of the first-class skills of \"Druid\", "
+       "which has "},
+      {"a second-class row the class has not", seal(3, with(goalsPayload(), 33, 0xff)),
+       "goal 2 is row 127 of the second-class skills of \"Warrior\""},
+      {"a goal twice", seal(3, with(goalsPayload(), 33, 5)), "goal 2 is goal 1 again"},
+      {"goals, but none", seal(3, noGoals), "says that goals follow, but it holds none"},
+      {"goals of a typed class", seal(3, typedGoal), "of \"Druid \", which has 0"},
+      {"a count over 2", seal(3, with(goalsPayload(), 34, 0x31)),
+       "the plan's Magic count is 3, not from 0 to 2"},
   };
   for (const Refusal& r : refusals) {
     const store::Loaded loaded = store::decodeCode(r.code);
@@ -209,6 +281,7 @@ TEST(PlavetCode, RefusesEveryWrongCodeWithItsReason) {
   // The codes they were made from are sound.
   ASSERT_TRUE(store::decodeCode(good).state);
   ASSERT_TRUE(store::decodeCode(seal(2, learnedPayload())).state);
+  ASSERT_TRUE(store::decodeCode(seal(3, goalsPayload())).state);
 }
 
 // A code found in whatever text holds it: the first one, as far as the

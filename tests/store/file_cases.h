@@ -45,6 +45,9 @@ struct Refusal {
 inline std::vector<Refusal> refusals() {
   const std::string f = sample("multiclassed-v1.plavet");
   const std::string g = sample("multiclassed-v2.plavet");
+  const std::string h = sample("goals-v3.plavet");
+  const std::string goal = "{\"firstClass\": \"Druid\", \"row\": 1}";
+  const std::string counts = "{\"magic\": 2, \"physical\": 1}";
   const std::string tight = squeezed(f);
   std::string hugeRace = tight;
   hugeRace.replace(hugeRace.find("Dwarf"), 5,
@@ -58,8 +61,40 @@ inline std::vector<Refusal> refusals() {
       {replaced(f, "\"plavet\"", "\"recipe\""), "not a plavet: its format is \"recipe\""},
       {replaced(f, "\"format\": \"plavet\",", ""), "not a plavet: it names no \"format\""},
       {replaced(f, "\"plavet\"", "7"), "The field \"format\" is not a text"},
-      {replaced(f, "\"version\": 1", "\"version\": 3"),
-       "a plavet of version 3, newer than this program reads (version 2)"},
+      {replaced(f, "\"version\": 1", "\"version\": 4"),
+       "a plavet of version 4, newer than this program reads (version 3)"},
+      {replaced(g, "\"version\": 2", "\"version\": 3"), "The field \"goals\" is missing"},
+      {replaced(h, "\"version\": 3", "\"version\": 2"),
+       "The field \"clanTownCounts\" is not a field of a plavet of version 2"},
+      {replaced(h, goal, "{\"firstClass\": \"Bard\", \"row\": 1}"),
+       "Goal 1 of \"goals\" is a skill of \"Bard\", but the plavet's first class is \"Druid\""},
+      {replaced(h, goal, "{\"firstClass\": 3, \"row\": 1}"),
+       "Goal 1 of \"goals\": its \"firstClass\" is not a text"},
+      {replaced(h, goal, "{\"firstClass\": \"Druid\", \"row\": 99}"),
+       "Goal 1 of \"goals\": its \"row\" is 99, not a row of the first-class skills of "
+       "\"Druid\" (0 to "},
+      {replaced(h, goal, "{\"firstClass\": \"Druid\", \"row\": 0.5}"), "its \"row\" is 0.5, not"},
+      {replaced(h, goal, "{\"firstClass\": \"Druid\", \"row\": \"1\"}"),
+       "Goal 1 of \"goals\": its \"row\" is not a number"},
+      {replaced(h, goal, "{\"firstClass\": \"Druid\"}"), "Goal 1 of \"goals\" has no \"row\""},
+      {replaced(h, goal, "{\"row\": 1}"),
+       "Goal 1 of \"goals\" names neither \"firstClass\" nor \"secondClass\""},
+      {replaced(h, goal, "{\"firstClass\": \"Druid\", \"secondClass\": \"Warrior\", \"row\": 1}"),
+       "Goal 1 of \"goals\" names both \"firstClass\" and \"secondClass\""},
+      {replaced(h, goal, "{\"firstClass\": \"Druid\", \"row\": 1, \"skill\": \"Fire\"}"),
+       "The field \"skill\" of goal 1 of \"goals\" is not a field of a goal"},
+      {replaced(h, goal, "[\"Druid\", 1]"),
+       "Goal 1 of \"goals\" is not an object of a class and a row"},
+      {replaced(h, "\"row\": 9}", "\"row\": 1}"), "Goal 3 of \"goals\" is goal 1 again"},
+      {replaced(h, "\"goals\": [", "\"goals\": {}, \"x\": ["), "The field \"goals\" is not a list"},
+      {replaced(h, counts, "{\"magic\": 3, \"physical\": 1}"),
+       "The field \"magic\" of \"clanTownCounts\" is 3, not a whole number from 0 to 2"},
+      {replaced(h, counts, "{\"magic\": 2}"),
+       "The field \"physical\" of \"clanTownCounts\" is missing"},
+      {replaced(h, counts, "{\"magic\": 2, \"physical\": 1, \"either\": 0}"),
+       "The field \"either\" of \"clanTownCounts\" is not one of the two counts"},
+      {replaced(h, counts, "[2, 1]"),
+       "The field \"clanTownCounts\" is neither null nor an object of two counts"},
       {replaced(f, "\"version\": 1", "\"version\": 2"),
        "The field \"valuesAtMultiClass\" is missing"},
       {replaced(g, "\"version\": 2", "\"version\": 1"),

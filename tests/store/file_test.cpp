@@ -75,6 +75,20 @@ TEST(PlavetFile, ReadsTheSamplesOfEveryVersion) {
   // Copy as Text kept as a note: its code, the lists as multi-classing and
   // Apply Plan leave them.
   EXPECT_EQ(read(sample("text-v2.txt")), learned);
+
+  // The same plavet with three goals and counts of its own.
+  const std::string goalsFile = sample("goals-v3.plavet");
+  const sheet::State planned = read(goalsFile);
+  using skills::Copy;
+  EXPECT_EQ(planned.goals.rows,
+            (std::vector<sheet::Goal>{
+                {Copy::FirstClass, 1}, {Copy::SecondClass, 4}, {Copy::FirstClass, 9}}));
+  EXPECT_EQ(sheet::countsHeld(planned), (sheet::BonusCounts{2, 1}));
+  sheet::State without = planned;
+  without.goals = {};
+  EXPECT_EQ(without, learned);
+  EXPECT_EQ(store::writePlavetFile(planned), goalsFile);
+  EXPECT_EQ(read(store::encodeCode(planned)), planned);
 }
 
 TEST(PlavetFile, ReadsWhatEditorsMakeOfIt) {
@@ -96,6 +110,7 @@ TEST(PlavetFile, RefusesEveryWrongFileWithItsReason) {
   // the limit, not past it.
   EXPECT_TRUE(store::readPlavetFile(squeezed(sample("multiclassed-v1.plavet"))).state);
   EXPECT_TRUE(store::readPlavetFile(squeezed(sample("multiclassed-v2.plavet"))).state);
+  EXPECT_TRUE(store::readPlavetFile(squeezed(sample("goals-v3.plavet"))).state);
   const auto longRace = std::find_if(refusals.begin(), refusals.end(), [](const auto& r) {
     return std::string_view(r.reason).starts_with("texts are too long");
   });

@@ -56,6 +56,23 @@ TEST(PlavetAsText, SaysWhatTheFirstClassLearnedFrom) {
   EXPECT_EQ(lines.back(), store::encodeCode(learned));
 }
 
+// Goals in their order and the plan's counts, after the boxes; a code that
+// holds them last.
+TEST(PlavetAsText, NamesTheGoalsInTheirOrder) {
+  const sheet::State planned =
+      store::decodeCode("plavet3-Ok8DBhAZIxsZBTwjAAAKAJMAhwC0GS0tAAAtGQAAAAMBhAkh0jc2Bg")
+          .state.value();
+  const std::vector<std::string> lines = linesOf(store::plavetAsText(planned));
+  ASSERT_EQ(lines.size(), 43u);
+  EXPECT_EQ(lines[14], "Clan-town bonuses: MElement Amount Bonus 1");
+  EXPECT_EQ(lines[15],
+            "Skill goals: 1. Starshine (30 MFire), first class; 2. Block (35 PEarth), second "
+            "class; 3. Vigorize Light (25 MEarth/25 MWater), first class");
+  EXPECT_EQ(lines[16], "Clan-town boxes for the plan: Magic 2, Physical 1");
+  EXPECT_EQ(lines[17], "");
+  EXPECT_EQ(store::decodeCodeIn(store::plavetAsText(planned)).state, planned);
+}
+
 TEST(PlavetAsText, KeepsItsLinesWhateverTheSelectionsHold) {
   sheet::State s;
   s.selections = {"", std::string("Elf\nElf\r\0", 9), "\xff\xfe"};

@@ -21,6 +21,7 @@
 #include "app/skillgoals.h"
 #include "recorder.h"
 #include "sheet/names.h"
+#include "sheet/plangoals.h"
 #include "store/code.h"
 
 class SkillGoalsTest : public QObject {
@@ -171,9 +172,9 @@ class SkillGoalsTest : public QObject {
     choose("Dwarf", "Artificer", "Anti-Paladin");
     click("cmdstrt");
     QTest::mousePress(inMain("cmdmwu"), Qt::LeftButton);
-    const sheet::State before = state();
     tick("firstClassGoals", "Vorpalize (55 MFire)");
     tick("secondClassGoals", "Charge (45 PAir/45 PSpirit)");
+    const sheet::State before = state();  // the ticks are steps of their own
     QVERIFY(goals_->plan());
     const goals::Plan expected = goals::plan(goals_->problem());
     QCOMPARE(goals_->problem().goals.size(), size_t(2));
@@ -282,8 +283,8 @@ class SkillGoalsTest : public QObject {
   }
 
   // The plan's clan-town counts are read again from the main window's boxes
-  // whenever they change or the plavet is replaced; a count the player sets
-  // holds until then.
+  // whenever they change or a plavet is put in place; a count the player
+  // sets is a step, and holds until the boxes change.
   void countsFollowThePlavet() {
     choose("Elf", "Druid", "Warrior");
     click("cmdstrt");
@@ -299,8 +300,8 @@ class SkillGoalsTest : public QObject {
     const std::vector<std::pair<std::function<void()>, Counts>> events = {
         {[&] { click("chkMBonus1"); }, {1, 0}},
         {[&] { click("chkPBonus2"); }, {1, 1}},
-        {[&] { main_->undo(); }, {1, 0}},
-        {[&] { main_->redo(); }, {1, 1}},
+        {[&] { main_->undo(); }, {1, 1}},  // the count set is undone
+        {[&] { main_->redo(); }, {2, 1}},
         {[&] { main_->newPlavet(); }, {0, 0}},
         {[&] { main_->openCode(QString::fromStdString(store::encodeCode(boxed_))); }, {2, 1}},
     };
@@ -350,6 +351,79 @@ class SkillGoalsTest : public QObject {
     QCOMPARE(rowsDisagree(), QString());
     for (int i = 0; i < order->count(); ++i) inGoals<QPushButton>("moveGoalUp")->click();
     QCOMPARE(goals_->problem().goals.front(), last);
+  }
+
+  // Ticks, moves, counts and Clear Goals are steps named after what they
+  // do; undo and redo put the goals back; a code and a file keep them, and
+  // the window shows them when the plavet comes back.
+  void goalsAreStepsAndTravelWithThePlavet() {
+    choose("Dwarf", "Artificer", "Anti-Paladin");
+    click("cmdstrt");
+    const std::vector<std::pair<std::function<void()>, const char*>> steps = {
+        {[&] { tick("firstClassGoals", "Vorpalize (55 MFire)"); }, "Tick Goal Vorpalize"},
+        {[&] { tick("secondClassGoals", "Charge (45 PAir/45 PSpirit)"); }, "Tick Goal Charge"},
+        {[&] { tick("firstClassGoals", "Identify (45 MEarth)"); }, "Tick Goal Identify"},
+        {[&] { inGoals<QPushButton>("moveGoalUp")->click(); }, "Move Goal Up"},
+        {[&] { inGoals<QPushButton>("moveGoalDown")->click(); }, "Move Goal Down"},
+        {[&] { inGoals<QSpinBox>("magicBonus")->setValue(2); }, "Set Magic Bonus Count"},
+        {[&] { inGoals<QSpinBox>("physicalBonus")->setValue(1); }, "Set Physical Bonus Count"},
+        {[&] { row("firstClassGoals", "Identify (45 MEarth)")->setCheckState(0, Qt::Unchecked); },
+         "Untick Goal Identify"},
+    };
+    std::vector<goals::Problem> problems = {goals_->problem()};
+    for (const auto& [act, name] : steps) {
+      inGoals<QListWidget>("goalOrder")->setCurrentRow(1);
+      act();
+      QCOMPARE(main_->history().undoName(), std::string_view(name));
+      problems.push_back(goals_->problem());
+      QCOMPARE(sheet::goalsHeld(state()), goals_->problem().goals);
+    }
+    const sheet::State planned = state();
+    QCOMPARE(sheet::countsHeld(planned), (sheet::BonusCounts{2, 1}));
+    for (std::size_t i = problems.size() - 1; i > 0; --i) {
+      main_->undo();
+      QCOMPARE(goals_->problem().goals, problems[i - 1].goals);
+      QCOMPARE(goals_->problem().magicBonus, problems[i - 1].magicBonus);
+      QCOMPARE(rowsDisagree(), QString());
+    }
+    while (main_->history().canRedo()) main_->redo();
+    QVERIFY(state() == planned);
+    sheet::State without = planned;
+    without.goals = {};
+    QVERIFY(main_->openCode(QString::fromStdString(store::encodeCode(without))));
+    QVERIFY(goals_->problem().goals.empty());
+    QVERIFY(main_->openCode(QString::fromStdString(store::encodeCode(planned))));
+    QCOMPARE(goals_->problem().goals, problems.back().goals);
+    QCOMPARE(goals_->problem().physicalBonus, 1);
+    QCOMPARE(inGoals<QListWidget>("goalOrder")->count(), 2);
+    QCOMPARE(row("firstClassGoals", "Vorpalize (55 MFire)")->checkState(0), Qt::Checked);
+    inGoals<QPushButton>("clearGoals")->click();
+    QCOMPARE(main_->history().undoName(), std::string_view("Clear Goals"));
+    QVERIFY(sheet::goalsHeld(state()).empty());
+  }
+
+  // Beside the main window where the screen has room: right, else left,
+  // else narrowed to the room there is, else at the side of the screen.
+  void itOpensBesideTheMainWindow() {
+    const QRect room(0, 0, 1920, 1080);
+    const QSize wanted(1100, 800);
+    const struct {
+      QRect main, placed;
+    } cases[] = {
+        {{100, 50, 600, 640}, {708, 50, 1100, 800}},    // right
+        {{1250, 50, 600, 640}, {142, 50, 1100, 800}},   // left
+        {{500, 400, 600, 640}, {1108, 280, 812, 800}},  // right, narrowed; kept on the screen
+        {{300, 50, 600, 640}, {908, 50, 1012, 800}},    // the larger side
+        {{660, 0, 600, 640}, {1268, 0, 652, 800}},      // just room enough
+        {{600, 0, 800, 640}, {0, 0, 1100, 800}},        // no room: the side with more
+    };
+    for (const auto& c : cases)
+      QCOMPARE(SkillGoals::placeBeside(c.main, room, wanted, 640), c.placed);
+    // The window opened: on the screen and, if it has room, clear of the main window.
+    const QRect screen = main_->screen()->availableGeometry();
+    QVERIFY(screen.contains(goals_->frameGeometry()));
+    if (screen.width() - main_->frameGeometry().width() >= 640 + 16)
+      QVERIFY(!goals_->frameGeometry().intersects(main_->frameGeometry()));
   }
 
   // The window opens on the main window's screen and fits on it.

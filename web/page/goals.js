@@ -196,6 +196,8 @@ var PlavetGoals = (function () {
 
     // A change the core refuses (a row or race no longer shown, a move that
     // goes nowhere) changes nothing: the panel then shows the view as it is.
+    // A change the plavet keeps (a tick, a move, a count, Clear Goals) is a
+    // step of its history: the view then names Undo's and Redo's steps.
     function act(change) {
       const plavet = page.plavet();
       if (!plavet) return;
@@ -206,6 +208,7 @@ var PlavetGoals = (function () {
         next = plavet.goals();
       }
       show(next);
+      if (typeof next.undo === "string") page.showHistory(next);
     }
 
     // Where the player ticked or pressed: the class (0 first) and the row.

@@ -435,6 +435,7 @@
   const goalsView = PlavetGoals.create(byId("SkillGoals"), byId("openGoals"), {
     plavet: () => plavet,
     applyPlan: () => send((p) => p.applyPlan()),
+    showHistory,
   });
 
   // Find Classes (advise.js): Plan This puts the row's race and classes in a
@@ -446,13 +447,10 @@
       races: listed("cmbrace"),
       classes: listed("cmbfc"),
       planThis(row, counts) {
-        send((p) => p.parsed(p.send("plan_this", new TextEncoder().encode(
-          [row.race, row.firstClass, row.secondClass].join("\n")))));
+        const lines = [row.race, row.firstClass, row.secondClass, counts.magic, counts.physical,
+          ...row.goals.map((g) => `${g.copy} ${g.row}`)];
+        send((p) => p.parsed(p.send("plan_this", new TextEncoder().encode(lines.join("\n")))));
         if (!goalsView.isOpen()) goalsView.open();
-        plavet.clearGoals();
-        plavet.setBonuses(counts.magic, counts.physical);
-        for (const goal of row.goals) plavet.tick(goal.copy, goal.row, true);
-        goalsView.follow();
       },
     });
   }

@@ -343,6 +343,31 @@ test("the panel's marks, places and fits follow every tick, move, count and race
   assert.deepEqual(page.errors, []);
 });
 
+test("ticks in the panel are steps of the plavet, and a link carries its goals to another page", async () => {
+  const d = await startedPlavet("Dwarf", "Artificer", "Anti-Paladin");
+  const { page, mirror } = d;
+  await page.click("#openGoals");
+  let view = mirror.openGoals();
+  for (const [copy, text] of [[0, "Vorpalize (55"], [1, "Charge (45"]]) {
+    await rowBox(page, LISTS[copy], text).check();
+    view = mirror.tick(copy, rowIndex(view, copy, text), true);
+    await expectGoals(page, view);
+  }
+  assert.equal(view.undo, "Tick Goal Charge");
+  assert.equal(await page.getAttribute("#undo", "title"), "Undo Tick Goal Charge");
+  const { link } = await copyLink(page, true);
+  assert.match(link, /#plavet3-/);
+  const other = await freshPage(link);
+  await other.click("#openGoals");
+  for (const [copy, text] of [[0, "Vorpalize (55"], [1, "Charge (45"]])
+    assert.ok(await rowBox(other, LISTS[copy], text).isChecked(), text);
+  await page.click("#undo");
+  await d.expect(mirror.undo());
+  assert.equal(await rowBox(page, LISTS[1], "Charge (45").isChecked(), false);
+  assert.equal(await rowBox(page, LISTS[0], "Vorpalize (55").isChecked(), true);
+  assert.deepEqual([...page.errors, ...other.errors], []);
+});
+
 test("the Skill Goals panel neither covers nor moves the window's controls", async () => {
   const page = await openPage(browser);
   const places = () => page.evaluate(() => {
