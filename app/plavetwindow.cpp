@@ -13,6 +13,7 @@
 #include <QPushButton>
 
 #include "app/comparewindow.h"
+#include "app/findclasses.h"
 #include "app/messagebox.h"
 #include "app/plavet.h"
 #include "app/settings.h"
@@ -135,6 +136,9 @@ void PlavetWindow::buildMenus() {
   QMenu* plan = menuBar()->addMenu(tr("&Plan"));
   command(plan, tr("Skill &Goals..."), &PlavetWindow::showSkillGoals,
           {QKeySequence(Qt::CTRL | Qt::Key_G)});
+  command(plan, tr("&Find Classes..."), &PlavetWindow::showFindClasses,
+          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)});
+  plan->addSeparator();
   command(plan, tr("Copy Plan as &Text"), [this] { goalsWindow().copyPlanAsText(); });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -172,6 +176,29 @@ SkillGoals& PlavetWindow::goalsWindow() {
             [this] { document_.history().endTyping(); });
   }
   return *skillGoals_;
+}
+
+void PlavetWindow::showFindClasses() {
+  if (!findClasses_)
+    findClasses_ = std::make_unique<FindClasses>([this](const goals::Problem& p) { planFor(p); });
+  findClasses_->open();
+}
+
+void PlavetWindow::planFor(const goals::Problem& problem) {
+  document_.history().endTyping();
+  sheet::State fresh;
+  fresh.started = false;  // as the window's load leaves it
+  fresh.selections = {problem.race, problem.firstClass, problem.secondClass};
+  // The new plavet keeps the row's goals and counts, so Skill Goals plans them.
+  fresh = sheet::withGoals(fresh, problem.goals, {problem.magicBonus, problem.physicalBonus});
+  // A changed plavet is set aside as New sets it aside, asking first; else
+  // the new one is a step that Undo takes back.
+  if (needsSaving()) {
+    if (!document_.startNew(fresh)) return;  // cancelled, or the save failed
+  } else {
+    replacePlavet(fresh, QString::fromUtf8(history::steps::kPlanThis));
+  }
+  showSkillGoals();
 }
 
 void PlavetWindow::undo() {
@@ -228,6 +255,7 @@ void PlavetWindow::closeEvent(QCloseEvent* event) {
   // window stands on its own.
   if (skillGoals_) skillGoals_->close();
   if (compare_) compare_->close();
+  if (findClasses_) findClasses_->close();
 }
 
 void PlavetWindow::about() {

@@ -8,9 +8,11 @@
 #include <memory>
 
 #include "app/document.h"
+#include "goals/goals.h"
 
 class CompareWindow;
 class Plavet;
+class FindClasses;
 class SkillGoals;
 class QAction;
 class QMenu;
@@ -82,9 +84,16 @@ class PlavetWindow : public QMainWindow {
   bool compareWithCode(const QString& text, bool add = false);
   bool compareWithSaved();
   CompareWindow* compareWindow() const { return compare_.get(); }
+  void showFindClasses();
 
   // The Skill Goals window, once it has been opened.
   SkillGoals* skillGoals() const { return skillGoals_.get(); }
+  // The Find Classes window, once it has been opened.
+  FindClasses* findClasses() const { return findClasses_.get(); }
+  // A new plavet with the problem's race and classes (asking to save a
+  // changed one, as New does; one undo step when nothing was asked), and
+  // Skill Goals planning its goals.
+  void planFor(const goals::Problem& problem);
   // Puts `state` in place of the plavet as one step of the undo history.
   void replacePlavet(const sheet::State& state, const QString& stepName);
 
@@ -111,5 +120,7 @@ class PlavetWindow : public QMainWindow {
   QAction* compareSavedAction_ = nullptr;
   void compareWith(const QString& name, const sheet::State& state, const QString& path,
                    bool add = false);
+  std::unique_ptr<SkillGoals> skillGoals_;    // made on first use
+  std::unique_ptr<FindClasses> findClasses_;  // likewise
   bool quitting_ = false;
 };

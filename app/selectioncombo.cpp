@@ -14,8 +14,8 @@
 // the text without making it part of the text.
 class SelectionCombo::Edit final : public QLineEdit {
  public:
-  Edit(sheet::Selection selection, SelectionCombo* combo)
-      : QLineEdit(combo), selection_(selection) {
+  Edit(std::span<const std::string_view> names, SelectionCombo* combo)
+      : QLineEdit(combo), names_(names) {
     // Only the player's own typing brings an offer; a text set by the program
     // (a plavet shown, an item picked) takes it away.
     connect(this, &QLineEdit::textEdited, this, [this] { offer(); });
@@ -73,7 +73,7 @@ class SelectionCombo::Edit final : public QLineEdit {
     offeredFor_ = text();
     if (!isReadOnly() && cursorPosition() == text().size()) {
       const std::string typed = text().toStdString();
-      if (const auto name = sheet::completion(selection_, typed)) {
+      if (const auto name = sheet::completion(names_, typed)) {
         name_ = QString::fromUtf8(name->data(), qsizetype(name->size()));
         rest_ = name_.mid(text().size());
       }
@@ -81,7 +81,7 @@ class SelectionCombo::Edit final : public QLineEdit {
     update();
   }
 
-  sheet::Selection selection_;
+  std::span<const std::string_view> names_;
   QString name_;        // the list's name offered
   QString rest_;        // what is drawn after the text
   QString offeredFor_;  // the text the offer was made for
@@ -89,7 +89,11 @@ class SelectionCombo::Edit final : public QLineEdit {
 
 SelectionCombo::SelectionCombo(sheet::Selection selection, const QStringList& items,
                                QWidget* parent)
-    : QComboBox(parent), edit_(new Edit(selection, this)) {
+    : SelectionCombo(sheet::listNames(selection), items, parent) {}
+
+SelectionCombo::SelectionCombo(std::span<const std::string_view> names, const QStringList& items,
+                               QWidget* parent)
+    : QComboBox(parent), edit_(new Edit(names, this)) {
   // No completer of Qt's: it would put its proposal into the text itself. A
   // combo box makes one over its items for a line edit that has none, so the
   // line edit holds an empty one while it is given, and then none at all.

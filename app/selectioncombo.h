@@ -10,6 +10,8 @@
 #pragma once
 
 #include <QComboBox>
+#include <span>
+#include <string_view>
 
 #include "sheet/planner.h"
 
@@ -17,6 +19,9 @@ class SelectionCombo : public QComboBox {
   Q_OBJECT
  public:
   SelectionCombo(sheet::Selection selection, const QStringList& items, QWidget* parent);
+  // The same over other names (`names` outlives the box): the skill names.
+  SelectionCombo(std::span<const std::string_view> names, const QStringList& items,
+                 QWidget* parent);
   void setLocked(bool locked);
   bool isLocked() const { return locked_; }
   void showPopup() override;

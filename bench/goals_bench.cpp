@@ -2,7 +2,9 @@
 // largest classes as goals, and typical sets of up to ten goals; and to
 // explore a plan (what else fits, every race) for the rows of the two
 // largest classes and for the typical sets. Each figure is the mean over
-// every race and every count of clan-town boxes.
+// every race and every count of clan-town boxes. And the table of Find
+// Classes, every race with every pair of classes, for random names and for
+// the names taught by the most classes.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <random>
 #include <string>
 
+#include "goals/advise.h"
 #include "goals/explore.h"
 #include "goals/goals.h"
 #include "sheet/tables.h"
@@ -132,6 +135,67 @@ void BM_ExploreTypical(benchmark::State& state) {
   explore(state, typicalProblems());
 }
 BENCHMARK(BM_ExploreTypical)->Unit(benchmark::kMicrosecond);
+
+// ---- Find classes: the whole table of 2,304 combinations ----------------------
+
+// Names by how many classes teach them, the most first (list order among equals).
+std::vector<std::string_view> namesByTeachers() {
+  std::vector<std::pair<int, std::string_view>> counted;
+  for (std::string_view name : goals::skillNames()) {
+    int teachers = 0;
+    for (std::string_view cls : skills::kClassNames)
+      teachers +=
+          std::any_of(skills::rowsOf(cls, Copy::FirstClass).begin(),
+                      skills::rowsOf(cls, Copy::FirstClass).end(),
+                      [&](const skills::SkillRow& r) { return goals::skillName(r.text) == name; });
+    counted.emplace_back(-teachers, name);
+  }
+  std::stable_sort(counted.begin(), counted.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string_view> out;
+  for (const auto& [teachers, name] : counted) out.push_back(name);
+  return out;
+}
+
+// 30 random sets of `names` names and random box counts, fixed from one start.
+std::vector<goals::Question> randomQuestions(std::size_t names) {
+  std::mt19937 random(names);
+  const auto all = goals::skillNames();
+  std::vector<goals::Question> out(30);
+  for (goals::Question& q : out) {
+    while (q.skills.size() < names) {
+      const std::string_view name = all[random() % all.size()];
+      if (std::find(q.skills.begin(), q.skills.end(), name) == q.skills.end())
+        q.skills.push_back(name);
+    }
+    q.magicBonus = int(random() % 3);
+    q.physicalBonus = int(random() % 3);
+  }
+  return out;
+}
+
+void advise(benchmark::State& state, const std::vector<goals::Question>& questions) {
+  const std::size_t top = state.range(1) ? goals::kAllRows : 20;
+  std::size_t turn = 0;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(goals::advise(questions[turn++ % questions.size()], top));
+}
+
+// Random names, 4 to 6; the best 20 rows (0) or every row, ranked (1).
+void BM_AdviseRandom(benchmark::State& state) {
+  advise(state, randomQuestions(std::size_t(state.range(0))));
+}
+BENCHMARK(BM_AdviseRandom)->ArgsProduct({{4, 5, 6}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// The worst case: the names taught by the most classes, both counts 2.
+void BM_AdviseMostTaught(benchmark::State& state) {
+  goals::Question q;
+  const auto names = namesByTeachers();
+  q.skills.assign(names.begin(), names.begin() + state.range(0));
+  q.magicBonus = q.physicalBonus = 2;
+  advise(state, {q});
+}
+BENCHMARK(BM_AdviseMostTaught)->ArgsProduct({{6, 12}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

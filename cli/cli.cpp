@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/compare.h"
+#include "cli/advise.h"
 #include "cli/plan.h"
 
 namespace cli {
@@ -13,6 +14,7 @@ namespace {
 constexpr std::array<std::pair<std::string_view, Command>, 2> kCommands = {{
     {"plan", &plan},
     {"compare", &compare},
+    {"advise", &advise},
 }};
 
 }  // namespace

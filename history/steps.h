@@ -31,6 +31,7 @@ inline constexpr std::string_view kOpenFile = "Open plavet file";
 inline constexpr std::string_view kApplyPlan = "Apply Plan";
 // Compare's Open Compared: the compared plavet in place of this one.
 inline constexpr std::string_view kOpenCompared = "Open compared plavet";
+inline constexpr std::string_view kPlanThis = "Plan This";
 
 // Skill Goals: "Tick Goal Vorpalize" or "Untick Goal Vorpalize" (the
 // skill's label without its needs), "Move Goal Up", "Move Goal Down", "Set

@@ -154,4 +154,13 @@ std::optional<std::string_view> completion(Selection selection, std::string_view
   return completion(listNames(selection), typed);
 }
 
+std::string nameWarning(std::span<const std::string_view> names, std::string_view text,
+                        std::string_view what) {
+  if (text.empty() || nameInAnyCase(names, text)) return {};
+  std::string out = "\u201c" + quoted(text) + "\u201d is not " + std::string(what) + ".";
+  if (const auto meant = meantName(names, text))
+    out += " Did you mean \u201c" + std::string(*meant) + "\u201d?";
+  return out;
+}
+
 }  // namespace sheet

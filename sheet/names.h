@@ -58,4 +58,10 @@ std::string selectionWarning(Selection selection, std::string_view text);
 // The name of the selection's list that typing `typed` may complete to.
 std::optional<std::string_view> completion(Selection selection, std::string_view typed);
 
+// Why a typed text is no name of `names`, for a mark beside it: "“Kik” is
+// not a skill any class teaches. Did you mean “Kick”?" (`what` is "a skill
+// any class teaches"). Empty for an empty text and a name in any case.
+std::string nameWarning(std::span<const std::string_view> names, std::string_view text,
+                        std::string_view what);
+
 }  // namespace sheet

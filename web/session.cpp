@@ -312,6 +312,16 @@ std::string Session::openCompared(const sheet::State& state) {
   return outcome(history::steps::kOpenCompared, kNoMerge, [&] { putInPlace(state); });
 }
 
+std::string Session::planFor(std::string_view race, std::string_view firstClass,
+                             std::string_view secondClass, std::vector<sheet::Goal> goals,
+                             sheet::BonusCounts counts) {
+  sheet::State fresh;
+  fresh.started = false;  // as the window's load leaves it
+  fresh.selections = {std::string(race), std::string(firstClass), std::string(secondClass)};
+  fresh = sheet::withGoals(std::move(fresh), std::move(goals), counts);
+  return outcome(history::steps::kPlanThis, kNoMerge, [&] { putInPlace(fresh); });
+}
+
 std::string Session::skillTips() const {
   std::string out = "{";
   for (const auto copy : {skills::Copy::FirstClass, skills::Copy::SecondClass}) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "history/history.h"
 #include "sheet/planner.h"
@@ -112,6 +113,13 @@ class Session final : public sheet::MessageSink {
   // Compare's "Open compared": `state` in place of the plavet, as one step.
   std::string openCompared(const sheet::State& state);
 
+  // "Plan This" of Find Classes: a fresh plavet with these selections,
+  // planning these goals with these counts, in place as one step (the page
+  // asks nothing before it sets a plavet aside, so the one before stays one
+  // Undo away).
+  std::string planFor(std::string_view race, std::string_view firstClass,
+                      std::string_view secondClass, std::vector<sheet::Goal> goals,
+                      sheet::BonusCounts counts);
   // What each skill of the lists needs, as the desktop's lists tell on
   // hover: {"fclstskill":["Needs MFire 55","Needs nothing: always listed",
   // ...],"sclstskill":[...]}, item for item; empty for an item that is no

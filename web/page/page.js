@@ -305,7 +305,7 @@
     });
     // Every other control of the page ends typing in a box, as the
     // desktop's menu commands do.
-    for (const control of [byId("copyLink"), byId("openGoals"), byId("open"), document.querySelector("#Explosion .close"),
+    for (const control of [byId("copyLink"), byId("openGoals"), byId("openAdvise"), byId("open"), document.querySelector("#Explosion .close"),
       document.querySelector("#SkillGoals .close"), byId("openCompare")])
       control.addEventListener("click", () => send((p) => p.endTyping()));
   }
@@ -460,6 +460,23 @@
     send,
   });
 
+  // Find Classes (advise.js): Plan This puts the row's race and classes in a
+  // fresh plavet, one step, and Skill Goals plans the row's skills.
+  function wireAdvise() {
+    const listed = (name) => [...byId(name + "-items").options].map((o) => o.value);
+    window.plavetAdvise = PlavetAdvise.create(byId("FindClasses"), byId("openAdvise"), {
+      plavet: () => plavet,
+      races: listed("cmbrace"),
+      classes: listed("cmbfc"),
+      planThis(row, counts) {
+        const lines = [row.race, row.firstClass, row.secondClass, counts.magic, counts.physical,
+          ...row.goals.map((g) => `${g.copy} ${g.row}`)];
+        send((p) => p.parsed(p.send("plan_this", new TextEncoder().encode(lines.join("\n")))));
+        if (!goalsView.isOpen()) goalsView.open();
+      },
+    });
+  }
+
   // Offline and installable, where the page comes from a web host (a page
   // from disk runs no worker): service-worker.js keeps the page's files. A
   // new version it finds waits until this page has everything it needs,
@@ -491,6 +508,7 @@
     wire();
     byId("copyLink").addEventListener("click", copyLink);
     wireFiles();
+    wireAdvise();
     window.addEventListener("hashchange", () => openLink());
     completion = core.completion;
     plavet = core.open();
