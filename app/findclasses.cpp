@@ -198,7 +198,7 @@ void FindClasses::open() {
 }
 
 bool FindClasses::addSkill(const QString& typed) {
-  const auto name = goals::skillName(typed.trimmed().toStdString());
+  const auto name = goals::skillNamed(typed.trimmed().toStdString());
   skillBox_->setWarning(fromUtf8(goals::skillWarning(typed.trimmed().toStdString())));
   if (!name) return false;
   if (std::find(question_.skills.begin(), question_.skills.end(), *name) == question_.skills.end())

@@ -109,18 +109,17 @@ class PlavetWindow : public QMainWindow {
   // replaced rather than changed by a press.
   void putInPlace(const sheet::State& state);
   void showStatus();
+  void compareWith(const QString& name, const sheet::State& state, const QString& path,
+                   bool add = false);
 
   Plavet* plavet_;
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   QAction* arrowKeysAction_ = nullptr;
   QMenu* recentMenu_ = nullptr;
-  std::unique_ptr<SkillGoals> skillGoals_;  // made on first use
-  std::unique_ptr<CompareWindow> compare_;  // made on first use
-  QAction* compareSavedAction_ = nullptr;
-  void compareWith(const QString& name, const sheet::State& state, const QString& path,
-                   bool add = false);
   std::unique_ptr<SkillGoals> skillGoals_;    // made on first use
+  std::unique_ptr<CompareWindow> compare_;    // likewise
   std::unique_ptr<FindClasses> findClasses_;  // likewise
+  QAction* compareSavedAction_ = nullptr;
   bool quitting_ = false;
 };

@@ -147,7 +147,7 @@ std::vector<std::string_view> namesByTeachers() {
       teachers +=
           std::any_of(skills::rowsOf(cls, Copy::FirstClass).begin(),
                       skills::rowsOf(cls, Copy::FirstClass).end(),
-                      [&](const skills::SkillRow& r) { return goals::skillName(r.text) == name; });
+                      [&](const skills::SkillRow& r) { return goals::skillNamed(r.text) == name; });
     counted.emplace_back(-teachers, name);
   }
   std::stable_sort(counted.begin(), counted.end(),

@@ -48,7 +48,7 @@ struct Request {
 };
 
 std::string_view knownSkill(const std::string& text) {
-  if (const auto name = goals::skillName(text)) return *name;
+  if (const auto name = goals::skillNamed(text)) return *name;
   return known(text, goals::skillNames(), "a skill any class teaches");  // throws
 }
 

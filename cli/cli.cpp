@@ -4,14 +4,14 @@
 #include <iostream>
 #include <utility>
 
-#include "cli/compare.h"
 #include "cli/advise.h"
+#include "cli/compare.h"
 #include "cli/plan.h"
 
 namespace cli {
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Command>, 2> kCommands = {{
+constexpr std::array<std::pair<std::string_view, Command>, 3> kCommands = {{
     {"plan", &plan},
     {"compare", &compare},
     {"advise", &advise},

@@ -103,7 +103,7 @@ class Table {
  public:
   explicit Table(const Question& q) {
     for (std::string_view typed : q.skills) {
-      const auto name = skillName(typed);
+      const auto name = skillNamed(typed);
       if (!name) throw BadProblem("no class teaches \"" + std::string(typed) + "\"");
       if (std::find(names_.begin(), names_.end(), *name) == names_.end()) names_.push_back(*name);
     }
@@ -338,7 +338,7 @@ std::span<const std::string_view> skillNames() {
   return names;
 }
 
-std::optional<std::string_view> skillName(std::string_view typed) {
+std::optional<std::string_view> skillNamed(std::string_view typed) {
   if (const auto name = sheet::nameInAnyCase(skillNames(), typed)) return name;
   for (std::string_view cls : skills::kClassNames)
     for (Copy copy : {Copy::FirstClass, Copy::SecondClass})
@@ -351,7 +351,7 @@ std::optional<std::string_view> skillName(std::string_view typed) {
 }
 
 std::string skillWarning(std::string_view typed) {
-  if (skillName(typed)) return {};
+  if (skillNamed(typed)) return {};
   return sheet::nameWarning(skillNames(), typed, "a skill any class teaches");
 }
 

@@ -34,7 +34,7 @@ std::span<const std::string_view> skillNames();
 std::string_view skillNameOf(std::string_view rowText);
 // The name `typed` stands for: a name, or a row's whole text, in any letter
 // case. None for a text no class teaches.
-std::optional<std::string_view> skillName(std::string_view typed);
+std::optional<std::string_view> skillNamed(std::string_view typed);
 
 // Why a typed text asks for no skill, for a mark beside it: "“Kik” is not a
 // skill any class teaches. Did you mean “Kick”?"; empty for a name or a row.

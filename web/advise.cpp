@@ -118,7 +118,7 @@ PLAVET_EXPORT const char* plavet_advise(web::Session*, const char* text, std::si
   q.firstClass = fixed(lines[4]);
   q.secondClass = fixed(lines[5]);
   for (std::size_t i = 6; i < lines.size(); ++i) {
-    const auto name = goals::skillName(lines[i]);
+    const auto name = goals::skillNamed(lines[i]);
     if (!name) return nullptr;
     q.skills.push_back(*name);
   }

@@ -33,7 +33,8 @@ std::vector<Goal> rowsMeeting(const Problem& p, std::string_view name) {
   for (Copy copy : {Copy::FirstClass, Copy::SecondClass}) {
     const auto rows = skills::rowsOf(copy == Copy::FirstClass ? p.firstClass : p.secondClass, copy);
     for (std::size_t i = 0; i < rows.size(); ++i)
-      if (goals::skillName(goals::skillNameOf(rows[i].text)) == name) out.push_back({copy, int(i)});
+      if (goals::skillNamed(goals::skillNameOf(rows[i].text)) == name)
+        out.push_back({copy, int(i)});
   }
   return out;
 }
@@ -144,7 +145,7 @@ TEST(Advise, EveryRowIsTheBestChoiceOfClassesAsTriedOneByOne) {
       ASSERT_EQ(plan.pointsLeft, row.pointsLeft);
       for (const goals::Met& m : row.kept) {
         both += rowsMeeting(p, advice.skills[m.skill]).size() == 2;
-        ASSERT_EQ(goals::skillName(goals::rowOf(p, m.goal).text), advice.skills[m.skill]);
+        ASSERT_EQ(goals::skillNamed(goals::rowOf(p, m.goal).text), advice.skills[m.skill]);
       }
       // A name one class teaches is dropped for the reason the plan gives.
       for (const goals::Unmet& u : row.dropped) {
@@ -203,7 +204,7 @@ TEST(Advise, WithTheClassesFixedAgreesWithTheRaceTable) {
     for (Copy copy : {Copy::FirstClass, Copy::SecondClass}) {
       const auto rows = skills::rowsOf(copy == Copy::FirstClass ? first : second, copy);
       for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string_view name = *goals::skillName(rows[i].text);
+        const std::string_view name = *goals::skillNamed(rows[i].text);
         if (random() % 4 == 0 && rowsMeeting(p, name).size() == 1) {
           q.skills.push_back(name);
           p.goals.push_back({copy, int(i)});
@@ -212,7 +213,7 @@ TEST(Advise, WithTheClassesFixedAgreesWithTheRaceTable) {
     }
     std::shuffle(p.goals.begin(), p.goals.end(), random);
     q.skills.clear();
-    for (const Goal& g : p.goals) q.skills.push_back(*goals::skillName(goals::rowOf(p, g).text));
+    for (const Goal& g : p.goals) q.skills.push_back(*goals::skillNamed(goals::rowOf(p, g).text));
     const goals::Advice advice = goals::advise(q);
     const goals::Exploration e = goals::explore(p, goals::plan(p));
     ASSERT_EQ(advice.rows.size(), e.races.size());
@@ -227,10 +228,10 @@ TEST(Advise, WithTheClassesFixedAgreesWithTheRaceTable) {
 
 TEST(Advise, NamesInAnyCaseOrAsTheirRowAndRefusals) {
   EXPECT_EQ(goals::skillNames().size(), 206u);
-  EXPECT_EQ(goals::skillName("protection from good"), "Protection from Good");
-  EXPECT_EQ(goals::skillName("heal serious"), "Heal Serious");
-  EXPECT_EQ(goals::skillName("KICK (25 PAIR)"), "Kick");
-  EXPECT_EQ(goals::skillName("Kick (25"), std::nullopt);
+  EXPECT_EQ(goals::skillNamed("protection from good"), "Protection from Good");
+  EXPECT_EQ(goals::skillNamed("heal serious"), "Heal Serious");
+  EXPECT_EQ(goals::skillNamed("KICK (25 PAIR)"), "Kick");
+  EXPECT_EQ(goals::skillNamed("Kick (25"), std::nullopt);
   EXPECT_THROW(goals::advise({{"Kik"}, 0, 0, {}, {}, {}}), goals::BadProblem);
   EXPECT_THROW(goals::advise({{"Kick"}, 3, 0, {}, {}, {}}), goals::BadProblem);
   EXPECT_THROW(goals::advise({{"Kick"}, 0, 0, "elf", {}, {}}), goals::BadProblem);
