@@ -190,7 +190,7 @@ function rowMarks(row, goals) {
     moves: row.goal ? [`Move ${row.text} up${end(row.order === 0)}`, `Move ${row.text} down${end(row.order === goals - 1)}`] : [],
     text: row.text, needs: row.needs, goal: row.goal, struck: row.dropped, tooltip: row.reason,
     spoken: row.dropped ? `${row.text} (dropped: ${row.reason})` : row.text,
-    labelNote: row.labelNote, now: row.now, met: row.met, fit: row.fit,
+    labelNote: row.labelNote, now: row.now, met: row.met, fit: row.plan,
   };
 }
 
