@@ -61,7 +61,7 @@ std::size_t rowCount(const std::string& text) {
   return std::stoul(text);
 }
 
-const OptionSpec kOptions = {
+const OptionKinds kOptions = {
     .flags = {"--json", "--help", "--all"},
     .valued = {"--race", "--first", "--second", "--magic-bonus", "--physical-bonus", "--top"},
     .repeated = {"--skill"},

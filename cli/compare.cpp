@@ -113,7 +113,7 @@ void writeText(std::ostream& out, const compare::Comparison& c, bool onlyDiffere
 }  // namespace
 
 int compare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  static const OptionSpec kOptions{{"--json", "--help", "--only-differences"}, {}, {}, true};
+  static const OptionKinds kOptions{{"--json", "--help", "--only-differences"}, {}, {}, true};
   try {
     const Options o = readOptions(args, kOptions);
     if (o.has("--help")) {

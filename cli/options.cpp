@@ -17,13 +17,13 @@ std::vector<std::string> Options::all(std::string_view option) const {
   return values;
 }
 
-Options readOptions(const std::vector<std::string>& args, const OptionSpec& spec) {
+Options readOptions(const std::vector<std::string>& args, const OptionKinds& kinds) {
   Options o;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string option = args[i];
     std::optional<std::string> value;
     if (!option.starts_with("--")) {
-      if (!spec.positional) throw BadArguments{"unknown argument \"" + args[i] + "\"", true};
+      if (!kinds.positional) throw BadArguments{"unknown argument \"" + args[i] + "\"", true};
       o.positional.push_back(option);
       continue;
     }
@@ -31,12 +31,12 @@ Options readOptions(const std::vector<std::string>& args, const OptionSpec& spec
       value = option.substr(eq + 1);
       option.resize(eq);
     }
-    if (spec.flags.contains(option) && !value) {
+    if (kinds.flags.contains(option) && !value) {
       o.flags.insert(option);
       continue;
     }
-    const bool repeated = spec.repeated.contains(option);
-    if (!repeated && !spec.valued.contains(option))
+    const bool repeated = kinds.repeated.contains(option);
+    if (!repeated && !kinds.valued.contains(option))
       throw BadArguments{"unknown argument \"" + args[i] + "\"", true};
     if (!value && i + 1 == args.size()) throw BadArguments{option + " needs a value", true};
     if (!value) value = args[++i];

@@ -28,7 +28,7 @@ struct BadArguments {
 // Which options a command takes: those that stand alone (--json), those that
 // take a value (--race R), and of these the ones that add up in their order
 // (--skill S --skill T) rather than the later winning.
-struct OptionSpec {
+struct OptionKinds {
   std::set<std::string, std::less<>> flags;
   std::set<std::string, std::less<>> valued;
   std::set<std::string, std::less<>> repeated;
@@ -47,7 +47,7 @@ struct Options {
   std::vector<std::string> all(std::string_view option) const;
 };
 
-Options readOptions(const std::vector<std::string>& args, const OptionSpec& spec);
+Options readOptions(const std::vector<std::string>& args, const OptionKinds& kinds);
 
 // A race or class name as given: the list's name it is, letter case aside;
 // anything else is refused with the name it most likely meant. `what` names

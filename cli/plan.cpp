@@ -95,7 +95,7 @@ goals::Goal goalOf(const goals::Problem& p, skills::Copy copy, const std::string
   return {};
 }
 
-const OptionSpec kOptions = {
+const OptionKinds kOptions = {
     .flags = {"--json", "--help", "--explore"},
     .valued = {"--race", "--first", "--second", "--magic-bonus", "--physical-bonus",
                "--list-skills"},

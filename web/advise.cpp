@@ -6,27 +6,13 @@
 #include <vector>
 
 #include "goals/advise.h"
+#include "web/handout.h"
 #include "web/json.h"
 #include "web/session.h"
 
-#ifdef __EMSCRIPTEN__
-#include <emscripten/em_macros.h>
-#define PLAVET_EXPORT EMSCRIPTEN_KEEPALIVE
-#else
-#define PLAVET_EXPORT
-#endif
+using web::handOut;
 
 namespace {
-
-std::string& handedOut() {
-  static std::string text;
-  return text;
-}
-
-const char* handOut(std::string text) {
-  handedOut() = std::move(text);
-  return handedOut().c_str();
-}
 
 // The lines of a text, empty ones too: one more than it has line breaks.
 std::vector<std::string_view> linesOf(std::string_view text) {

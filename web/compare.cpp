@@ -7,24 +7,13 @@
 #include "compare/json.h"
 #include "store/code.h"
 #include "store/file.h"
+#include "web/handout.h"
 #include "web/json.h"
 #include "web/session.h"
 
-#ifdef __EMSCRIPTEN__
-#include <emscripten/em_macros.h>
-#define PLAVET_EXPORT EMSCRIPTEN_KEEPALIVE
-#else
-#define PLAVET_EXPORT
-#endif
+using web::handOut;
 
 namespace {
-
-// The text handed out last; it lives until the next call.
-const char* handOut(std::string text) {
-  static std::string out;
-  out = std::move(text);
-  return out.c_str();
-}
 
 const char* refused(std::string_view why) {
   std::string out = "{";

@@ -6,30 +6,14 @@
 #include "history/steps.h"
 #include "sheet/numbers.h"
 #include "store/file.h"
+#include "web/handout.h"
 #include "web/json.h"
 #include "web/layoutjson.h"
 #include "web/session.h"
 
-#ifdef __EMSCRIPTEN__
-#include <emscripten/em_macros.h>
-#define PLAVET_EXPORT EMSCRIPTEN_KEEPALIVE
-#else
-#define PLAVET_EXPORT
-#endif
+using web::handOut;
 
 namespace {
-
-// The text handed out last; it lives until the next call.
-std::string& handedOut() {
-  static std::string text;
-  return text;
-}
-
-const char* handOut(std::string text) {
-  if (text.empty()) return nullptr;
-  handedOut() = std::move(text);
-  return handedOut().c_str();
-}
 
 // The Skill Goals view after `change`, which says whether it took; nothing
 // before the view exists. A change is the user's: typing in a box ends. A

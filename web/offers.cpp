@@ -6,13 +6,7 @@
 #include <string_view>
 
 #include "sheet/names.h"
-
-#ifdef __EMSCRIPTEN__
-#include <emscripten/em_macros.h>
-#define PLAVET_EXPORT EMSCRIPTEN_KEEPALIVE
-#else
-#define PLAVET_EXPORT
-#endif
+#include "web/handout.h"
 
 namespace {
 

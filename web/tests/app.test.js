@@ -16,8 +16,9 @@ before(async () => {
 after(() => browser?.close());
 
 // A random source that repeats: the same runs every time.
-function random(seed) {
-  return () => ((seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648);
+function random(start) {
+  let state = start;
+  return () => ((state = (state * 1103515245 + 12345) % 2147483648) / 2147483648);
 }
 
 test("the offer is the core's completion, and Tab, Enter, End, Right, Escape take it or leave the text as typed", async () => {
