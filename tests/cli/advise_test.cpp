@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <regex>
 #include <sstream>
 
 #include "cli/advise.h"
@@ -26,12 +25,27 @@ Ran run(int (*command)(const std::vector<std::string>&, std::ostream&, std::ostr
   return {code, out.str(), err.str()};
 }
 
+// The first value of `key` at or after `from`: a string's text or a number's
+// digits; `from` moves past it.
+std::string field(const std::string& json, const std::string& key, std::size_t& from) {
+  const std::string head = "\"" + key + "\": ";
+  const std::size_t at = json.find(head, from);
+  EXPECT_NE(at, std::string::npos) << key;
+  if (at == std::string::npos) return from = json.size(), "";
+  std::size_t begin = at + head.size(), end;
+  if (json[begin] == '"') {
+    end = json.find('"', ++begin);
+    from = end + 1;
+  } else {
+    end = json.find_first_not_of("-0123456789", begin);
+    from = end;
+  }
+  return json.substr(begin, end - begin);
+}
+
 std::string field(const std::string& json, const std::string& key) {
-  std::smatch m;
-  EXPECT_TRUE(std::regex_search(json, m, std::regex("\"" + key + "\": (\"[^\"]*\"|-?[0-9]+)")))
-      << key;
-  const std::string v = m[1];
-  return v.front() == '"' ? v.substr(1, v.size() - 2) : v;
+  std::size_t from = 0;
+  return field(json, key, from);
 }
 
 // The first row of an answer: race, classes, the kept rows as plan options, points.
@@ -50,12 +64,9 @@ TopRow topRow(const std::string& json) {
            0,
            std::stoi(field(row, "pointsLeft"))};
   const std::string kept = row.substr(0, row.find("\"dropped\""));
-  const std::regex goal("\"class\": \"(first|second)\", \"row\": \"([^\"]*)\"");
-  for (auto it = std::sregex_iterator(kept.begin(), kept.end(), goal); it != std::sregex_iterator();
-       ++it) {
-    t.skills.push_back((*it)[1] == "first" ? "--first-skill" : "--second-skill");
-    t.skills.push_back((*it)[2]);
-    ++t.kept;
+  for (std::size_t from = 0; kept.find("\"class\": ", from) != std::string::npos; ++t.kept) {
+    t.skills.push_back(field(kept, "class", from) == "first" ? "--first-skill" : "--second-skill");
+    t.skills.push_back(field(kept, "row", from));
   }
   return t;
 }
