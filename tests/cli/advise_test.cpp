@@ -11,19 +11,9 @@
 #include "goals/advise.h"
 #include "sheet/tables.h"
 
+#include "tests/cli/ran.h"
+
 namespace {
-
-struct Ran {
-  int code;
-  std::string out, err;
-};
-
-Ran run(int (*command)(const std::vector<std::string>&, std::ostream&, std::ostream&),
-        const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int code = command(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 // The first value of `key` at or after `from`: a string's text or a number's
 // digits; `from` moves past it.

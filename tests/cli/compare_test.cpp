@@ -10,17 +10,12 @@
 #include "store/code.h"
 #include "store/file.h"
 
+#include "tests/cli/ran.h"
+
 namespace {
 
-struct Ran {
-  int code;
-  std::string out, err;
-};
-
-Ran run(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = cli::compare(args, out, err);
-  return {code, out.str(), err.str()};
+Ran run(const std::vector<std::string>& args) {
+  return ::run(&cli::compare, args);
 }
 
 sheet::State started(const char* race, int fireRaises) {

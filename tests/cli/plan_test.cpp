@@ -10,17 +10,12 @@
 #include "skills/catalogue.h"
 #include "skills/needs.h"
 
+#include "tests/cli/ran.h"
+
 namespace {
 
-struct Ran {
-  int code;
-  std::string out, err;
-};
-
-Ran run(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = cli::plan(args, out, err);
-  return {code, out.str(), err.str()};
+Ran run(const std::vector<std::string>& args) {
+  return ::run(&cli::plan, args);
 }
 
 const std::vector<std::string> kExample = {"--race",         "Dwarf",
