@@ -17,6 +17,12 @@
 #include "goals/goals.h"
 #include "sheet/tables.h"
 
+namespace web {
+class Session;
+}
+// The page's call for Find Classes (web/advise.cpp); it needs no session.
+extern "C" const char* plavet_advise(web::Session*, const char* text, std::size_t length);
+
 namespace {
 
 using skills::Copy;
@@ -188,14 +194,45 @@ void BM_AdviseRandom(benchmark::State& state) {
 BENCHMARK(BM_AdviseRandom)->ArgsProduct({{4, 5, 6}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // The worst case: the names taught by the most classes, both counts 2.
-void BM_AdviseMostTaught(benchmark::State& state) {
+goals::Question mostTaught(std::size_t names) {
   goals::Question q;
-  const auto names = namesByTeachers();
-  q.skills.assign(names.begin(), names.begin() + state.range(0));
+  const auto all = namesByTeachers();
+  q.skills.assign(all.begin(), all.begin() + std::ptrdiff_t(names));
   q.magicBonus = q.physicalBonus = 2;
-  advise(state, {q});
+  return q;
+}
+
+void BM_AdviseMostTaught(benchmark::State& state) {
+  advise(state, {mostTaught(std::size_t(state.range(0)))});
 }
 BENCHMARK(BM_AdviseMostTaught)->ArgsProduct({{6, 12}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// The page's call for the same questions, natively: the table and its JSON,
+// as bench/page_advise.js times it in WebAssembly.
+void page(benchmark::State& state, const std::vector<goals::Question>& questions) {
+  std::vector<std::string> asked;
+  for (const goals::Question& q : questions) {
+    std::string text = std::to_string(q.magicBonus) + "\n" + std::to_string(q.physicalBonus) +
+                       (state.range(1) ? "\n0" : "\n20") + "\n\n\n";
+    for (std::string_view name : q.skills) (text += '\n') += name;
+    asked.push_back(std::move(text));
+  }
+  std::size_t turn = 0;
+  for (auto _ : state) {
+    const std::string& text = asked[turn++ % asked.size()];
+    benchmark::DoNotOptimize(plavet_advise(nullptr, text.data(), text.size()));
+  }
+}
+
+void BM_PageAdviseRandom(benchmark::State& state) {
+  page(state, randomQuestions(std::size_t(state.range(0))));
+}
+BENCHMARK(BM_PageAdviseRandom)->ArgsProduct({{4, 5, 6}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+void BM_PageAdviseMostTaught(benchmark::State& state) {
+  page(state, {mostTaught(std::size_t(state.range(0)))});
+}
+BENCHMARK(BM_PageAdviseMostTaught)->ArgsProduct({{6, 12}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

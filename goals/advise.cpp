@@ -112,25 +112,34 @@ class Table {
     const std::vector<int> races = fixed(q.race, raceNames(), "race");
     const std::vector<int> firsts = fixed(q.firstClass, skills::kClassNames, "class");
     const std::vector<int> seconds = fixed(q.secondClass, skills::kClassNames, "class");
-    Problem p{{}, {}, {}, q.magicBonus, q.physicalBonus, {}};
+    // The tables' rows of every race and class, looked up once.
+    std::array<const sheet::RaceBonus*, sheet::kRaceBonuses.size()> raceRows{};
+    for (std::size_t r = 0; r < raceRows.size(); ++r) raceRows[r] = sheet::findRace(raceNames()[r]);
+    std::array<const sheet::Pools*, skills::kClassCount> pools{}, topUps{};
+    for (std::size_t c = 0; c < skills::kClassNames.size(); ++c) {
+      pools[c] = sheet::findClass(sheet::kStartingPools, skills::kClassNames[c]);
+      topUps[c] = sheet::findClass(sheet::kSecondClassTopUps, skills::kClassNames[c]);
+    }
     // Planned for nothing, a plavet raises no value: its race and boxes
     // change nothing of the points, so each pair of classes is planned once.
     std::array<int, skills::kClassCount * skills::kClassCount> freePoints;
     freePoints.fill(-1);
     combinations_.reserve(races.size() * firsts.size() * seconds.size());
-    for (int r : races)
+    for (int r : races) {
+      // A race and the boxes set the values' start; the classes only the pools.
+      Setup setup = taking::setupOf(*raceRows[std::size_t(r)], *pools[0], *topUps[0], q.magicBonus,
+                                    q.physicalBonus);
       for (int c1 : firsts)
         for (int c2 : seconds) {
-          p.race = raceNames()[std::size_t(r)];
-          p.firstClass = skills::kClassNames[std::size_t(c1)];
-          p.secondClass = skills::kClassNames[std::size_t(c2)];
-          Combination c{r, c1, c2, taking::setupOf(p), 0, 0};
+          taking::setClasses(setup, *pools[std::size_t(c1)], *topUps[std::size_t(c2)]);
+          Combination c{r, c1, c2, setup, 0, 0};
           for (std::size_t j = 0; j < names_.size(); ++j) c.taught += !options(c, j).empty();
           int& free = freePoints[std::size_t(c1 * skills::kClassCount + c2)];
           if (free < 0) free = solve(c.setup, {})->pointsLeft();
           c.freePoints = free;
           combinations_.push_back(std::move(c));
         }
+    }
   }
 
   Advice answer(const Question& q, std::size_t top, const std::atomic<bool>* stop) {
@@ -164,9 +173,14 @@ class Table {
       best.emplace_back(c, std::move(*a));
       std::push_heap(best.begin(), best.end(), ranksBefore);
     }
-    std::sort_heap(best.begin(), best.end(), ranksBefore);
-    advice.rows.reserve(best.size());
-    for (const auto& [c, a] : best) advice.rows.push_back(suggestion(*c, a));
+    // Ranked by pointers: an answer is large to move, and no two rank alike.
+    std::vector<const Found*> ranked;
+    ranked.reserve(best.size());
+    for (const Found& f : best) ranked.push_back(&f);
+    std::sort(ranked.begin(), ranked.end(),
+              [&](const Found* a, const Found* b) { return ranksBefore(*a, *b); });
+    advice.rows.reserve(ranked.size());
+    for (const Found* f : ranked) advice.rows.push_back(suggestion(*f->first, f->second));
     return advice;
   }
 
@@ -180,16 +194,38 @@ class Table {
   // The row of each name in each class and copy, or -1.
   void lookUpRows() {
     rows_.assign(names_.size(), {});
+    const std::span<const std::string_view> all = skillNames();
+    std::vector<int> asked(all.size(), -1);  // by place in skillNames(): in names_
+    for (std::size_t j = 0; j < names_.size(); ++j)
+      asked[std::size_t(std::find(all.begin(), all.end(), names_[j]) - all.begin())] = int(j);
+    const RowNames& named = rowNames();
     for (std::size_t c = 0; c < skills::kClassNames.size(); ++c)
       for (Copy copy : {Copy::FirstClass, Copy::SecondClass}) {
         const auto rows = skills::rowsOf(skills::kClassNames[c], copy);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-          const std::string_view name = skillNameOf(rows[i].text);
-          for (std::size_t j = 0; j < names_.size(); ++j)
-            if (sheet::nameInAnyCase(std::span(&name, 1), names_[j]))
-              rows_[j][c][std::size_t(copyIndex(copy))] = {int(i), &rows[i]};
-        }
+        const std::vector<int>& places = named[c][std::size_t(copyIndex(copy))];
+        for (std::size_t i = 0; i < rows.size(); ++i)
+          if (const int j = asked[std::size_t(places[i])]; j >= 0)
+            rows_[std::size_t(j)][c][std::size_t(copyIndex(copy))] = {int(i), &rows[i]};
       }
+  }
+
+  // Each row's name, by its place in skillNames(): [class][copy][row]. Built
+  // on first use.
+  using RowNames = std::array<std::array<std::vector<int>, 2>, skills::kClassCount>;
+  static const RowNames& rowNames() {
+    static const RowNames named = [] {
+      RowNames out;
+      const std::span<const std::string_view> all = skillNames();
+      for (std::size_t c = 0; c < skills::kClassNames.size(); ++c)
+        for (Copy copy : {Copy::FirstClass, Copy::SecondClass})
+          for (const skills::SkillRow& row : skills::rowsOf(skills::kClassNames[c], copy)) {
+            const std::string_view name = *sheet::nameInAnyCase(all, skillNameOf(row.text));
+            out[c][std::size_t(copyIndex(copy))].push_back(
+                int(std::find(all.begin(), all.end(), name) - all.begin()));
+          }
+      return out;
+    }();
+    return named;
   }
 
   static std::vector<int> fixed(const std::optional<std::string>& given,
@@ -274,10 +310,15 @@ class Table {
     const std::string_view first = skills::kClassNames[std::size_t(c.first)],
                            second = skills::kClassNames[std::size_t(c.second)];
     const Options opts = options(c, j);
-    if (opts.empty())
-      return c.first == c.second
-                 ? std::string(first) + " doesn't teach it"
-                 : "neither " + std::string(first) + " nor " + std::string(second) + " teaches it";
+    if (opts.empty()) {
+      std::string out;
+      out.reserve(first.size() + second.size() + 24);
+      if (c.first == c.second)
+        (out += first) += " doesn't teach it";
+      else
+        ((((out += "neither ") += first) += " nor ") += second) += " teaches it";
+      return out;
+    }
     std::string out;
     for (const Option& o : opts) {
       Needs with = a.best.needs;
@@ -377,20 +418,39 @@ std::string_view givenBy(const Suggestion& row, std::size_t skill) {
 }
 
 std::string rowWords(const Advice& advice, const Suggestion& row) {
-  return std::string(row.race) + ", " + std::string(row.firstClass) + " then " +
-         std::string(row.secondClass) + ": " + std::to_string(row.kept.size()) + " of " +
-         std::to_string(advice.skills.size()) + " kept, " + std::to_string(row.pointsLeft) +
-         (row.pointsLeft == 1 ? " point left" : " points left");
+  const std::string kept = std::to_string(row.kept.size()),
+                    of = std::to_string(advice.skills.size()),
+                    points = std::to_string(row.pointsLeft);
+  std::string out;
+  out.reserve(row.race.size() + row.firstClass.size() + row.secondClass.size() + kept.size() +
+              of.size() + points.size() + 40);
+  for (std::string_view part :
+       {row.race, std::string_view(", "), row.firstClass, std::string_view(" then "),
+        row.secondClass, std::string_view(": "), std::string_view(kept), std::string_view(" of "),
+        std::string_view(of), std::string_view(" kept, "), std::string_view(points),
+        std::string_view(row.pointsLeft == 1 ? " point left" : " points left")})
+    out += part;
+  return out;
 }
 
 std::string givenWords(const Advice& advice, const Suggestion& row, std::size_t skill) {
-  std::string out = std::string(advice.skills.at(skill)) + ": ";
+  const std::string_view name = advice.skills.at(skill);
+  std::string out;
   for (const Met& m : row.kept)
-    if (m.skill == skill)
-      return out + std::string(givenBy(row, skill)) +
-             (m.goal.copy == Copy::FirstClass ? " (first class)" : " (second class)");
+    if (m.skill == skill) {
+      const std::string_view by = givenBy(row, skill);
+      out.reserve(name.size() + by.size() + 18);
+      ((out += name) += ": ") += by;
+      out += m.goal.copy == Copy::FirstClass ? " (first class)" : " (second class)";
+      return out;
+    }
   for (const Unmet& u : row.dropped)
-    if (u.skill == skill) return out + "dropped, " + u.reason;
+    if (u.skill == skill) {
+      out.reserve(name.size() + u.reason.size() + 11);
+      ((out += name) += ": dropped, ") += u.reason;
+      return out;
+    }
+  (out += name) += ": ";
   return out;
 }
 

@@ -23,22 +23,30 @@ Setup setupOf(const Problem& p) {
   if (!race) throw BadProblem("not a race: \"" + p.race + "\"");
   if (!pools) throw BadProblem("not a class: \"" + p.firstClass + "\"");
   if (!topUp) throw BadProblem("not a class: \"" + p.secondClass + "\"");
-  for (int boxes : {p.magicBonus, p.physicalBonus})
-    if (boxes < 0 || boxes > kMostBoxes) throw BadProblem("not a count of clan-town boxes");
+  return setupOf(*race, *pools, *topUp, p.magicBonus, p.physicalBonus);
+}
 
+Setup setupOf(const sheet::RaceBonus& race, const sheet::Pools& pools, const sheet::Pools& topUp,
+              int magicBoxes, int physicalBoxes) {
+  for (int boxes : {magicBoxes, physicalBoxes})
+    if (boxes < 0 || boxes > kMostBoxes) throw BadProblem("not a count of clan-town boxes");
   Setup s;
   for (int e = 0; e < skills::kElementCount; ++e) {
-    const int bonus = race->elements[e] ? race->bonus : 0;
+    const int bonus = race.elements[e] ? race.bonus : 0;
     const int m = skills::index(skills::magicValue(e)),
               ph = skills::index(skills::physicalValue(e));
     s.raceBonus[m] = s.raceBonus[ph] = bonus;
-    s.start[m] = bonus + kClanTownBonus * p.magicBonus;
-    s.start[ph] = bonus + kClanTownBonus * p.physicalBonus;
+    s.start[m] = bonus + kClanTownBonus * magicBoxes;
+    s.start[ph] = bonus + kClanTownBonus * physicalBoxes;
   }
-  s.pools = {pools->magic, pools->physical, pools->either};
-  s.topUp = {topUp->magic, topUp->physical, topUp->either};
+  setClasses(s, pools, topUp);
   s.ceiling = static_cast<int>(sheet::kMaxValue);
   return s;
+}
+
+void setClasses(Setup& setup, const sheet::Pools& pools, const sheet::Pools& topUp) {
+  setup.pools = {pools.magic, pools.physical, pools.either};
+  setup.topUp = {topUp.magic, topUp.physical, topUp.either};
 }
 
 bool ask(Needs& needs, const skills::SkillRow& row, skills::Copy copy) {

@@ -9,12 +9,18 @@
 #include <vector>
 
 #include "goals/goals.h"
+#include "sheet/tables.h"
 
 namespace goals::taking {
 
 // What the problem's race, classes and clan-town boxes start a plan from.
 // Throws BadProblem for a name or count not of the lists.
 Setup setupOf(const Problem& problem);
+// The same from the tables' rows, for a caller that has looked them up.
+Setup setupOf(const sheet::RaceBonus& race, const sheet::Pools& pools, const sheet::Pools& topUp,
+              int magicBoxes, int physicalBoxes);
+// `setup` with other classes: the first class's pools and the second's top-up.
+void setClasses(Setup& setup, const sheet::Pools& pools, const sheet::Pools& topUp);
 
 // Raises `needs` to what the skill of `row` asks of `copy`'s phase; false when
 // it asks nothing the needs don't already hold.

@@ -1,8 +1,10 @@
 // Find Classes for the page: the ranked table of goals::advise as JSON, the
 // skill names to offer, the mark of a typed name, and Plan This.
+#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "goals/advise.h"
@@ -30,36 +32,98 @@ std::optional<std::string> fixed(std::string_view line) {
   return std::string(line);
 }
 
-void writeRow(std::string& out, const goals::Advice& advice, const goals::Suggestion& row) {
-  using web::json::number;
-  using web::json::text;
-  out += '{';
-  text(out, "race", row.race);
-  text(out, "firstClass", row.firstClass);
-  text(out, "secondClass", row.secondClass);
-  number(out, "kept", static_cast<long long>(row.kept.size()));
-  number(out, "pointsLeft", row.pointsLeft);
-  text(out, "words", goals::rowWords(advice, row));
-  web::json::key(out, "skills");
+// A table of every row repeats the same words in many cells ("Kick: Warrior
+// (second class)", "Bash: dropped, neither Druid nor Mage teaches it"): each
+// cell's class and words are written once, in "said", and a cell names its
+// place there. A cell is known by its name, its class and copy or its reason,
+// so its words are made only the first time.
+class Said {
+ public:
+  explicit Said(const goals::Advice& advice) : advice_(advice) {}
+
+  int place(const goals::Suggestion& row, std::size_t skill) {
+    Cell cell{skill, Cell::kDropped, {}};
+    for (const goals::Met& m : row.kept)
+      if (m.skill == skill) {
+        const bool first = m.goal.copy == skills::Copy::FirstClass;
+        cell.copy = first ? Cell::kFirst : Cell::kSecond;
+        cell.text = first ? row.firstClass : row.secondClass;
+      }
+    if (cell.copy == Cell::kDropped)
+      for (const goals::Unmet& u : row.dropped)
+        if (u.skill == skill) cell.text = u.reason;
+    const auto [at, added] = places_.try_emplace(cell, int(said_.size()));
+    if (added)
+      said_.emplace_back(goals::givenBy(row, skill), goals::givenWords(advice_, row, skill));
+    return at->second;
+  }
+
+  void write(std::string& out) const {
+    web::json::key(out, "said");
+    out += '[';
+    for (const auto& [by, words] : said_) {
+      web::json::item(out);
+      out += '[';
+      web::json::quoted(out, by);
+      out += ',';
+      web::json::quoted(out, words);
+      out += ']';
+    }
+    out += ']';
+  }
+
+ private:
+  struct Cell {
+    enum Copy { kFirst, kSecond, kDropped };
+    std::size_t skill;
+    Copy copy;
+    std::string_view text;  // the class, or the reason; the advice holds it
+    bool operator==(const Cell&) const = default;
+  };
+  struct Hash {
+    std::size_t operator()(const Cell& c) const {
+      return std::hash<std::string_view>{}(c.text) ^
+             (c.skill * 4 + std::size_t(c.copy)) * 0x9e3779b9u;
+    }
+  };
+  const goals::Advice& advice_;
+  std::unordered_map<Cell, int, Hash> places_;
+  std::vector<std::pair<std::string_view, std::string>> said_;  // by, words; as first said
+};
+
+void value(std::string& out, long long n) {
+  char digits[24];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+}
+
+// A row as an array, a table being thousands of them: [race, first class,
+// second class, kept, points left, words, [each name's place in "said"],
+// [copy, row, copy, row, ... of the goals kept]].
+void writeRow(std::string& out, const goals::Advice& advice, const goals::Suggestion& row,
+              Said& said) {
   out += '[';
+  for (std::string_view name : {row.race, row.firstClass, row.secondClass}) {
+    web::json::quoted(out, name);
+    out += ',';
+  }
+  value(out, static_cast<long long>(row.kept.size()));
+  out += ',';
+  value(out, row.pointsLeft);
+  out += ',';
+  web::json::quoted(out, goals::rowWords(advice, row));
+  out += ",[";
   for (std::size_t j = 0; j < advice.skills.size(); ++j) {
-    web::json::item(out);
-    out += '{';
-    text(out, "by", goals::givenBy(row, j));
-    text(out, "words", goals::givenWords(advice, row, j));
-    out += '}';
+    if (j) out += ',';
+    value(out, said.place(row, j));
   }
-  out += ']';
-  web::json::key(out, "goals");
-  out += '[';
-  for (const goals::Met& m : row.kept) {
-    web::json::item(out);
-    out += '{';
-    number(out, "copy", m.goal.copy == skills::Copy::FirstClass ? 0 : 1);
-    number(out, "row", m.goal.row);
-    out += '}';
+  out += "],[";
+  for (std::size_t k = 0; k < row.kept.size(); ++k) {
+    if (k) out += ',';
+    out += row.kept[k].goal.copy == skills::Copy::FirstClass ? '0' : '1';
+    out += ',';
+    value(out, row.kept[k].goal.row);
   }
-  out += "]}";
+  out += "]]";
 }
 
 }  // namespace
@@ -84,10 +148,10 @@ PLAVET_EXPORT const char* plavet_skill_warning(web::Session*, const char* text,
 // The table for a question of lines: the Magic and Physical clan-town
 // counts, how many rows (0 for all), the race, first class and second class
 // fixed (empty: any), then one skill name a line. {"skills":[...],
-// "combinations":N,"rows":[{"race",...,"words","skills":[{"by","words"}],
-// "goals":[{"copy","row"}]}]} (a row's words for each skill, joined by "; ",
-// are goals::givenWords of the row); a null pointer for a question that is
-// none.
+// "combinations":N,"rows":[ROW, ...],"said":[[BY, WORDS], ...]}, a ROW as
+// writeRow writes it; a cell's BY is goals::givenBy and its WORDS
+// goals::givenWords of its row and skill. A null pointer for a question that
+// is none. (PlavetCore's advise turns the answer into objects.)
 PLAVET_EXPORT const char* plavet_advise(web::Session*, const char* text, std::size_t length) {
   const std::vector<std::string_view> lines = linesOf(std::string_view(text, length));
   if (lines.size() < 6) return nullptr;
@@ -115,15 +179,20 @@ PLAVET_EXPORT const char* plavet_advise(web::Session*, const char* text, std::si
     return nullptr;
   }
   std::string out = "{";
+  out.reserve(advice.rows.size() * (120 + 12 * advice.skills.size()));  // about what a row takes
   web::json::texts(out, "skills", advice.skills);
   web::json::number(out, "combinations", static_cast<long long>(advice.combinations));
   web::json::key(out, "rows");
   out += '[';
+  Said said(advice);
   for (const goals::Suggestion& row : advice.rows) {
     web::json::item(out);
-    writeRow(out, advice, row);
+    writeRow(out, advice, row, said);
   }
-  return handOut(out + "]}");
+  out += ']';
+  said.write(out);
+  out += '}';
+  return handOut(std::move(out));
 }
 
 // Plan This: lines of the race, first class and second class, the Magic

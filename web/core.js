@@ -38,6 +38,21 @@ var PlavetCore = (function () {
     type(combo, text) {
       return this.parsed(this.send("type", combo, encoder.encode(text)));
     }
+    // Find Classes: the table for a question of lines (web/advise.cpp), each
+    // row {race, firstClass, secondClass, kept, pointsLeft, words, skills:
+    // [{by, words}] for each name asked, goals: [{copy, row}]}. Throws for a
+    // question that is none.
+    advise(text) {
+      const answer = this.parsed(this.send("advise", encoder.encode(text)));
+      const cells = answer.said.map(([by, words]) => ({ by, words }));
+      answer.rows = answer.rows.map(([race, firstClass, secondClass, kept, pointsLeft, words, said, flat]) => {
+        const goals = [];
+        for (let k = 0; k < flat.length; k += 2) goals.push({ copy: flat[k], row: flat[k + 1] });
+        return { race, firstClass, secondClass, kept, pointsLeft, words, skills: said.map((i) => cells[i]), goals };
+      });
+      delete answer.said;
+      return answer;
+    }
     state() {
       return JSON.parse(decoder.decode(this.send("state")));
     }

@@ -242,4 +242,19 @@ TEST(Advise, NamesInAnyCaseOrAsTheirRowAndRefusals) {
   EXPECT_EQ(goals::advise({{"Kick"}, 0, 0, {}, {}, {}}, 0).rows.size(), 0u);
 }
 
+// The words a screen reader and a tooltip give, for a class of each copy and a name neither
+// teaches.
+TEST(Advise, TheWordsOfARow) {
+  const goals::Advice a =
+      goals::advise({{"Starshine", "Kick", "Fireball"}, 0, 0, "Dwarf", "Druid", "Warrior"});
+  ASSERT_EQ(a.rows.size(), 1u);
+  EXPECT_EQ(goals::rowWords(a, a.rows[0]),
+            "Dwarf, Druid then Warrior: 2 of 3 kept, 567 points left");
+  const char* expected[] = {"Starshine: Druid (first class)", "Kick: Warrior (second class)",
+                            "Fireball: dropped, neither Druid nor Warrior teaches it"};
+  for (std::size_t j = 0; j < 3; ++j) EXPECT_EQ(goals::givenWords(a, a.rows[0], j), expected[j]);
+  EXPECT_EQ(goals::givenWords(a, a.rows[0]),
+            std::string(expected[0]) + "; " + expected[1] + "; " + expected[2]);
+}
+
 }  // namespace

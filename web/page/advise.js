@@ -140,7 +140,11 @@ var PlavetAdvise = (function () {
       if (!p) return;
       const lines = [question.magic, question.physical, all ? 0 : TOP, question.race, question.first,
         question.second, ...question.skills];
-      answer = ask(p, "advise", lines.join("\n"));
+      try {
+        answer = p.advise(lines.join("\n"));
+      } catch {
+        answer = null;
+      }
       chosen = 0;
       showTable();
     }

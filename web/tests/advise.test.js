@@ -11,7 +11,6 @@ const { test, before, after } = require("node:test");
 const { loadCore, launchBrowser, openPage, tool } = require("./support");
 
 const program = process.env.PLAVET_PROGRAM || path.join(tool(""), "../../app/plavet");
-const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
 let core, browser;
@@ -21,9 +20,7 @@ before(async () => {
 });
 after(() => browser?.close());
 
-function advised(plavet, lines) {
-  return JSON.parse(decoder.decode(plavet.send("advise", encoder.encode(lines.join("\n")))));
-}
+const advised = (plavet, lines) => plavet.advise(lines.join("\n"));
 
 test("the page's core ranks as plavet advise does", () => {
   const plavet = core.open();
@@ -41,6 +38,18 @@ test("the page's core ranks as plavet advise does", () => {
     assert.deepEqual(ours.skills, native.skills);
     assert.deepEqual(ours.rows.map((r) => [r.race, r.firstClass, r.secondClass, r.kept, r.pointsLeft]),
       native.rows.map((r) => [r.race, r.firstClass, r.secondClass, r.kept.length, r.pointsLeft]));
+    // Each cell, written once for all the rows that share it, tells the row's own class or reason.
+    ours.rows.forEach((row, i) => {
+      const cells = native.skills.map((name) => {
+        const kept = native.rows[i].kept.find((k) => k.skill === name);
+        if (!kept) return { by: "dropped",
+          words: `${name}: dropped, ${native.rows[i].dropped.find((d) => d.skill === name).reason}` };
+        const by = kept.class === "first" ? row.firstClass : row.secondClass;
+        return { by, words: `${name}: ${by} (${kept.class} class)` };
+      });
+      assert.deepEqual(row.skills, cells);
+      assert.deepEqual(row.goals.map((g) => g.copy), native.rows[i].kept.map((k) => (k.class === "first" ? 0 : 1)));
+    });
   }
   plavet.close();
 });
