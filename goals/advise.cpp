@@ -197,7 +197,8 @@ class Table {
     const std::span<const std::string_view> all = skillNames();
     std::vector<int> asked(all.size(), -1);  // by place in skillNames(): in names_
     for (std::size_t j = 0; j < names_.size(); ++j)
-      asked[std::size_t(std::find(all.begin(), all.end(), names_[j]) - all.begin())] = int(j);
+      if (const auto at = std::find(all.begin(), all.end(), names_[j]); at != all.end())
+        asked[std::size_t(at - all.begin())] = int(j);
     const RowNames& named = rowNames();
     for (std::size_t c = 0; c < skills::kClassNames.size(); ++c)
       for (Copy copy : {Copy::FirstClass, Copy::SecondClass}) {

@@ -263,6 +263,8 @@ test("Skill Goals follows the plavet, plans as plavet plan does, and Apply Plan 
   const checklist = mirror.goals().plan.checklist;
   assert.match(checklist, /\[ \] Multi-Class Now!/);
   await page.click("#copyPlan");
+  // The clipboard answers later: wait for the note either way.
+  await page.waitForFunction(() => document.getElementById("planNote").textContent !== "");
   const copied = await page.evaluate(() => ({ note: document.getElementById("planNote").textContent,
     text: document.getElementById("planText").hidden ? null : document.getElementById("planText").value }));
   assert.ok(copied.note === "The plan is on the clipboard." || copied.text === checklist, JSON.stringify(copied));
