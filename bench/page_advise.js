@@ -1,7 +1,7 @@
 // How long the page's core takes to answer Find Classes: the same questions
 // as goals_bench's BM_Advise* (30 random name sets of 4, 5 and 6 names with
-// random clan-town counts, drawn with the same mt19937 from the same seeds,
-// and the names the most classes teach with both counts 2), the best 20 rows
+// random clan-town counts, drawn with the same Mersenne twister from the
+// same starts, and the names the most classes teach with both counts 2), the best 20 rows
 // and every row. A figure is the time of plavet_advise over the WebAssembly
 // build (planning, ranking and writing the table as JSON, copied out of the
 // module), the mean per question of the fastest of five rounds; "read"
@@ -16,24 +16,25 @@ const { loadCore } = require("../web/tests/support");
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
-// std::mt19937, as the native benchmark draws its names.
-function mt19937(seed) {
-  const mt = new Uint32Array(624);
+// The standard library's 32-bit Mersenne twister, as the native benchmark
+// draws its names.
+function twister(start) {
+  const state = new Uint32Array(624);
   let index = 624;
-  mt[0] = seed >>> 0;
+  state[0] = start >>> 0;
   for (let i = 1; i < 624; i++) {
-    const prev = mt[i - 1] ^ (mt[i - 1] >>> 30);
-    mt[i] = (Math.imul(1812433253, prev) + i) >>> 0;
+    const prev = state[i - 1] ^ (state[i - 1] >>> 30);
+    state[i] = (Math.imul(1812433253, prev) + i) >>> 0;
   }
   return () => {
     if (index >= 624) {
       for (let i = 0; i < 624; i++) {
-        const y = (mt[i] & 0x80000000) | (mt[(i + 1) % 624] & 0x7fffffff);
-        mt[i] = mt[(i + 397) % 624] ^ (y >>> 1) ^ (y & 1 ? 0x9908b0df : 0);
+        const y = (state[i] & 0x80000000) | (state[(i + 1) % 624] & 0x7fffffff);
+        state[i] = state[(i + 397) % 624] ^ (y >>> 1) ^ (y & 1 ? 0x9908b0df : 0);
       }
       index = 0;
     }
-    let y = mt[index++];
+    let y = state[index++];
     y ^= y >>> 11;
     y ^= (y << 7) & 0x9d2c5680;
     y ^= (y << 15) & 0xefc60000;
@@ -43,7 +44,7 @@ function mt19937(seed) {
 }
 
 function randomQuestions(names, count) {
-  const random = mt19937(count);
+  const random = twister(count);
   const out = [];
   for (let q = 0; q < 30; q++) {
     const skills = [];

@@ -112,9 +112,8 @@ class Table {
     const std::vector<int> races = fixed(q.race, raceNames(), "race");
     const std::vector<int> firsts = fixed(q.firstClass, skills::kClassNames, "class");
     const std::vector<int> seconds = fixed(q.secondClass, skills::kClassNames, "class");
-    // The tables' rows of every race and class, looked up once.
-    std::array<const sheet::RaceBonus*, sheet::kRaceBonuses.size()> raceRows{};
-    for (std::size_t r = 0; r < raceRows.size(); ++r) raceRows[r] = sheet::findRace(raceNames()[r]);
+    // The tables' rows of every class, looked up once (the races are
+    // their table's rows, in its order).
     std::array<const sheet::Pools*, skills::kClassCount> pools{}, topUps{};
     for (std::size_t c = 0; c < skills::kClassNames.size(); ++c) {
       pools[c] = sheet::findClass(sheet::kStartingPools, skills::kClassNames[c]);
@@ -127,8 +126,8 @@ class Table {
     combinations_.reserve(races.size() * firsts.size() * seconds.size());
     for (int r : races) {
       // A race and the boxes set the values' start; the classes only the pools.
-      Setup setup = taking::setupOf(*raceRows[std::size_t(r)], *pools[0], *topUps[0], q.magicBonus,
-                                    q.physicalBonus);
+      Setup setup = taking::setupOf(sheet::kRaceBonuses[std::size_t(r)], *pools[0], *topUps[0],
+                                    q.magicBonus, q.physicalBonus);
       for (int c1 : firsts)
         for (int c2 : seconds) {
           taking::setClasses(setup, *pools[std::size_t(c1)], *topUps[std::size_t(c2)]);

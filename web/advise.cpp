@@ -1,6 +1,5 @@
 // Find Classes for the page: the ranked table of goals::advise as JSON, the
 // skill names to offer, the mark of a typed name, and Plan This.
-#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +12,7 @@
 #include "web/session.h"
 
 using web::handOut;
+using web::json::value;
 
 namespace {
 
@@ -90,11 +90,6 @@ class Said {
   std::unordered_map<Cell, int, Hash> places_;
   std::vector<std::pair<std::string_view, std::string>> said_;  // by, words; as first said
 };
-
-void value(std::string& out, long long n) {
-  char digits[24];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
-}
 
 // A row as an array, a table being thousands of them: [race, first class,
 // second class, kept, points left, words, [each name's place in "said"],

@@ -49,6 +49,10 @@ void flag(std::string& out, std::string_view name, bool value) {
 
 void number(std::string& out, std::string_view name, long long value) {
   key(out, name);
+  json::value(out, value);
+}
+
+void value(std::string& out, long long value) {
   char digits[24];
   out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }

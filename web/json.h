@@ -21,6 +21,8 @@ void item(std::string& out);
 void text(std::string& out, std::string_view name, std::string_view value);
 void flag(std::string& out, std::string_view name, bool value);
 void number(std::string& out, std::string_view name, long long value);
+// A number alone, as in an array.
+void value(std::string& out, long long value);
 
 template <class Texts>
 void texts(std::string& out, std::string_view name, const Texts& values) {
