@@ -159,8 +159,16 @@
   function showMessage(title, text) {
     messageBox.querySelector(".title").textContent = title;
     messageBox.querySelector(".text").textContent = text;
+    // Done as the box leaves the screen (OK, Enter or Escape), not at its
+    // "close" event, which the browser sends a task later: a key typed in
+    // between would find the page still showing the box and be lost.
     return new Promise((resolve) => {
-      messageBox.addEventListener("close", resolve, { once: true });
+      const closed = new MutationObserver(() => {
+        if (messageBox.open) return;
+        closed.disconnect();
+        resolve();
+      });
+      closed.observe(messageBox, { attributes: true, attributeFilter: ["open"] });
       messageBox.showModal();
     });
   }

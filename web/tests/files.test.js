@@ -195,6 +195,28 @@ test("Save, a refused Open and a refused Paste end typing in a selection box", a
   }
 });
 
+// The box leaves the screen at once; the browser's "close" event comes a
+// task later. Typing in that moment is the player's, as any other.
+test("typing at once after a message box's OK is taken, as typing", async () => {
+  const page = await openPage(browser);
+  await page.fill("#cmbrace", "Elf");
+  await page.fill("#codeText", "no code");
+  await page.click("#paste");
+  await page.waitForSelector("dialog#message[open]");
+  const shown = await page.evaluate(async () => {
+    document.querySelector("dialog#message button").click();
+    for (let i = 0; i < 20; i++) await null; // the same task: no "close" event yet
+    const box = document.getElementById("cmbrace");
+    box.value = "Human";
+    box.dispatchEvent(new Event("input", { bubbles: true }));
+    await new Promise((resolve) => setTimeout(resolve));
+    return box.value;
+  });
+  assert.equal(shown, "Human");
+  await page.click("#undo");
+  assert.equal(await page.inputValue("#cmbrace"), "Elf");
+});
+
 test("a selection that names nothing of its list is marked with the core's reason, and only while it does", async () => {
   const d = new Driver(await openPage(browser), core);
   const table = [
